@@ -1,0 +1,16 @@
+#pragma once
+
+class QTextDocument;
+
+// Prints a whole document on the default printer, without a dialog.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // False when there is no default printer or the job could not start.
+    virtual bool print(const QTextDocument& document) = 0;
+};
+
+class QtPrinter final : public Printer {
+public:
+    bool print(const QTextDocument& document) override;
+};

@@ -1,0 +1,7 @@
+#include "platform/Process.h"
+
+#include <QCoreApplication>
+
+void QtProcess::end() {
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: application name, section and key lead to one text.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Missing entries read as the empty text.
+    virtual QString read(const QString& application, const QString& section,
+                         const QString& key) = 0;
+    // False when the value could not be stored.
+    virtual bool write(const QString& application, const QString& section, const QString& key,
+                       const QString& value) = 0;
+};
+
+class QtSettingsStore final : public SettingsStore {
+public:
+    QString read(const QString& application, const QString& section,
+                 const QString& key) override;
+    bool write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+// A text label that looks and acts as a hyperlink: blue, a hand pointer, and a click anywhere
+// in its rectangle (margins included) emits clicked().
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -1,0 +1,90 @@
+#include "workflow/frmIranianAstrologyResult.h"
+#include "ui_frmIranianAstrologyResult.h"
+
+#include "web/LinkLabel.h"
+#include "web/PromoTexts.h"
+#include "workflow/Program.h"
+#include "workflow/StartUp.h"
+#include "workflow/UiText.h"
+
+#include <QCloseEvent>
+
+frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* parent)
+    : QMainWindow(parent), m_program(program),
+      ui(std::make_unique<Ui::frmIranianAstrologyResult>()) {
+    ui->setupUi(this);
+    setWindowTitle(ToQString(parsiva::WindowCaption));
+    ui->Label61->setText(ToQString(parsiva::Label61Text));
+    ui->lblCobrand->setText(ToQString(parsiva::lblCobrandText));
+    ui->lblFullBrand->setText(ToQString(parsiva::lblFullBrandText));
+    // Nothing reorders the two offers here: the fully-branded one is always the one seen.
+    ui->lblFullBrand->raise();
+    // The description keeps a fixed box and wraps its words.
+    ui->lblResult_3->setMinimumSize(480, 190);
+
+    Label13 = new LinkLabel(ui->centralwidget);
+    Label13->setObjectName(QStringLiteral("Label13"));
+    Label13->setGeometry(335, 448, 5, 13);
+    Label13->hide();
+
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmIranianAstrologyResult::cmdPrint_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmIranianAstrologyResult::cmdBack_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmIranianAstrologyResult::cmdExit_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmIranianAstrologyResult::mnuPrint_Click);
+    connect(ui->mnuBack, &QAction::triggered, this, &frmIranianAstrologyResult::mnuBack_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmIranianAstrologyResult::mnuExit_Click);
+}
+
+frmIranianAstrologyResult::~frmIranianAstrologyResult() = default;
+
+QLabel* frmIranianAstrologyResult::lblResult(int index) const {
+    QLabel* const results[] = {ui->lblResult_0, ui->lblResult_1, ui->lblResult_2,
+                               ui->lblResult_3};
+    return results[index];
+}
+
+QLabel* frmIranianAstrologyResult::lblLabel(int index) const {
+    QLabel* const headings[] = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2};
+    return headings[index];
+}
+
+void frmIranianAstrologyResult::showReading(const parsiva::ReadingResult& reading) {
+    lblResult(0)->setText(ToQString(reading.Heading));
+    lblResult(1)->setText(ToQString(reading.Season));
+    lblResult(2)->setText(ToQString(reading.Deity));
+    lblResult(3)->setText(ToQString(reading.Description));
+}
+
+void frmIranianAstrologyResult::cmdPrint_Click() {}
+
+void frmIranianAstrologyResult::cmdBack_Click() {
+    m_moving = true;
+    close();
+    ShowMainForm(m_program);
+}
+
+void frmIranianAstrologyResult::cmdExit_Click() {
+    close();
+}
+
+void frmIranianAstrologyResult::mnuPrint_Click() {
+    cmdPrint_Click();
+}
+
+void frmIranianAstrologyResult::mnuBack_Click() {
+    cmdBack_Click();
+}
+
+void frmIranianAstrologyResult::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+void frmIranianAstrologyResult::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmIranianAstrologyResult::Form_Unload() {
+    if (!m_moving)
+        RunExitPath(m_program);
+}

@@ -21,6 +21,7 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     ui->lblFullBrand->raise();
     // The description keeps a fixed box and wraps its words.
     ui->lblResult_3->setMinimumSize(480, 190);
+    adjustSize();
 
     Label13 = new LinkLabel(ui->centralwidget);
     Label13->setObjectName(QStringLiteral("Label13"));

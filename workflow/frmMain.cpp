@@ -24,6 +24,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
     Form_Load();
+    adjustSize();
 }
 
 frmMain::~frmMain() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QTextDocument;
 
 // Prints a whole document on the default printer, without a dialog.
@@ -12,5 +14,11 @@ public:
 
 class QtPrinter final : public Printer {
 public:
+    QtPrinter() = default;
+    // Writes each job into this PDF file in place of the default printer.
+    explicit QtPrinter(QString pdfFile);
     bool print(const QTextDocument& document) override;
+
+private:
+    QString m_pdfFile;
 };

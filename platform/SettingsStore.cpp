@@ -3,8 +3,26 @@
 #include <QSettings>
 
 namespace {
+// QSettings reads "/" and "\" in a key as group separators; keys may hold any character, so
+// those two and the escape character itself are written as %XX.
+QString escapedKey(const QString& key) {
+    QString escaped;
+    escaped.reserve(key.size());
+    for (const QChar c : key) {
+        if (c == QLatin1Char('%'))
+            escaped += QLatin1String("%25");
+        else if (c == QLatin1Char('/'))
+            escaped += QLatin1String("%2F");
+        else if (c == QLatin1Char('\\'))
+            escaped += QLatin1String("%5C");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
 QString path(const QString& section, const QString& key) {
-    return section + QLatin1Char('/') + key;
+    return section + QLatin1Char('/') + escapedKey(key);
 }
 } // namespace
 
@@ -14,8 +32,8 @@ QString QtSettingsStore::read(const QString& application, const QString& section
     return settings.value(path(section, key)).toString();
 }
 
-bool QtSettingsStore::write(const QString& application, const QString& section,
-                            const QString& key, const QString& value) {
+bool QtSettingsStore::write(const QString& application, const QString& section, const QString& key,
+                            const QString& value) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
     settings.setValue(path(section, key), value);
     settings.sync();

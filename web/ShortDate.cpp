@@ -1,0 +1,29 @@
+#include "web/ShortDate.h"
+
+#include "web/ReminderRule.h"
+#include "workflow/UiText.h"
+
+namespace {
+// Qt cannot read back the digits of a few scripts outside the basic plane (Chakma, Adlam);
+// those locales keep their pattern but write Latin digits.
+QLocale DigitsLocale(const QLocale& locale, const QString& format) {
+    const QDate probe(2031, 12, 28);
+    if (locale.toDate(locale.toString(probe, format), format) == probe)
+        return locale;
+    return QLocale::c();
+}
+} // namespace
+
+QString ShortDateFormat(const QLocale& locale) {
+    return ToQString(parsiva::WidenYear(ToStdString(locale.dateFormat(QLocale::ShortFormat))));
+}
+
+QString ShortDateText(QDate date, const QLocale& locale) {
+    const QString format = ShortDateFormat(locale);
+    return DigitsLocale(locale, format).toString(date, format);
+}
+
+QDate ReadShortDate(const QString& text, const QLocale& locale) {
+    const QString format = ShortDateFormat(locale);
+    return DigitsLocale(locale, format).toDate(text, format);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string_view>
+
+namespace parsiva {
+
+// The About box.
+inline constexpr std::string_view AboutDescriptionText =
+    "Parsiva is an interactive astrological program that tells you your Iranian astrology sign "
+    "and the personality traits that come with it from your date of birth. Enter your name and "
+    "birthday, and Parsiva finds your place in the Persian zodiac.";
+// The fully-branded offer of the link labels, without its closing invitation.
+inline constexpr std::string_view AboutOfferText =
+    "Home business offer: start your own Internet business and make money online by getting this "
+    "software fully branded for your web site.";
+inline constexpr std::string_view AboutMoreDetailsText = "Click here for more details";
+inline constexpr std::string_view AboutHomePagePrefix = "Click here to visit ";
+
+// The exit screen.
+inline constexpr std::string_view ExitVisitPrefix = "Click Here To Visit";
+inline constexpr std::string_view ExitVisitSuffix = "Now";
+inline constexpr std::string_view ExitCloseCaption = "E&xit";
+inline constexpr std::string_view SoftwaresFrameCaption = "Download Velmora Softwares";
+inline constexpr std::string_view SoftwaresText =
+    "If you enjoyed using this program, you will also enjoy the many other programs that Velmora "
+    "Softwares has to offer. Our catalogue holds programs on astrology, psychic readings, tarot, "
+    "numerology and the occult, written for everyone who is curious about the hidden side of "
+    "life. Like this one, every one of our programs is simple to install, easy to learn and fun "
+    "to use: there is nothing to set up, no long manual to read and no special knowledge needed. "
+    "Try a tarot spread, work out your life path number, look up your stars or explore an "
+    "ancient oracle. Click the link below to see the whole collection and download your "
+    "favourites.";
+inline constexpr std::string_view SoftwaresLinkText = "Click Here To Visit Velmora Softwares";
+inline constexpr std::string_view ReferFrameCaption = "Refer A Friend";
+inline constexpr std::string_view ReferButtonCaption = "Refer A Friend &Now";
+
+// One of these is drawn each time the exit screen opens.
+inline constexpr std::string_view ExitAppeals[4] = {
+    "Programs like this one exist only because of the support of their users. The best way to "
+    "support us is to visit the Velmora Forums discussion board regularly and to take part in its "
+    "discussions and activities. Thank you!",
+    "Please visit the Velmora Forums discussion board regularly and support it by taking part. "
+    "Without your visits we cannot go on supporting and maintaining programs like this one, so do "
+    "drop by and join in today.",
+    "Velmora Forums is a free online discussion forum on astrology. Visiting it regularly helps us "
+    "develop and maintain this program, so please come by often.",
+    "Velmora Forums needs your help! By visiting the discussion board regularly and taking part in "
+    "it, you let us maintain this program and develop many more programs like it. See you there "
+    "soon.",
+};
+
+inline constexpr std::string_view EmailSpaceMessage = "Email Address Cannot Contain Space";
+inline constexpr std::string_view DistinctEmailsMessage = "Please Enter Distinct Email Addresses";
+inline constexpr std::string_view ProperEmailMessage = "Please Enter Proper Email Address";
+inline constexpr std::string_view SenderNameMessage = "Please Enter Your Name";
+inline constexpr std::string_view SenderEmailMessage = "Please Enter Your Email";
+inline constexpr std::string_view ReferralMessageMessage = "Please Enter Your Message";
+inline constexpr std::string_view FriendNameMessage = "Please Enter Your Friend's Name";
+inline constexpr std::string_view FriendEmailMessage = "Please Enter Your Friend's Email";
+
+// The update reminder; a carriage return alone between the two sentences.
+inline constexpr std::string_view UpdateQuestion =
+    "There maybe an update to this software available\rDo you want to check for an update?";
+
+} // namespace parsiva

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class Program;
+class QKeyEvent;
+namespace Ui {
+class frmExitScreen;
+}
+
+// The last window of a run: a drawn appeal, the publisher's links and the refer-a-friend form.
+// Closing it in any way ends the run.
+class frmExitScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmExitScreen(Program& program, QWidget* parent = nullptr);
+    ~frmExitScreen() override;
+
+public slots:
+    void cmdClose_Click();
+    void cmdSubmit_Click();
+    void lblGoToHome_Click();
+    void Check1_Click();
+    void txtName_GotFocus();
+    void txtEmail_GotFocus();
+    void txtFriendName_GotFocus();
+    void txtFriendEmail_GotFocus();
+    void txtMessage_GotFocus();
+    void txtName_LostFocus();
+    void txtEmail_LostFocus();
+    void txtFriendName_LostFocus();
+    void txtFriendEmail_LostFocus();
+    void txtMessage_LostFocus();
+
+public:
+    // A key typed into an e-mail box; KeyAscii set to 0 discards it.
+    void txtEmail_KeyPress(int& KeyAscii);
+    void txtFriendEmail_KeyPress(int& KeyAscii);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void RefuseSpace(QWidget* box, int& KeyAscii);
+
+    Program& m_program;
+    std::unique_ptr<Ui::frmExitScreen> ui;
+};
+
+// Creates and shows the exit screen without making it modal or taking the activation.
+frmExitScreen* ShowExitScreen(Program& program);

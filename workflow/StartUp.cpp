@@ -1,5 +1,7 @@
 #include "workflow/StartUp.h"
 
+#include "web/UpdateReminder.h"
+#include "web/frmExitScreen.h"
 #include "workflow/BirthDetailsRules.h"
 #include "workflow/Program.h"
 #include "workflow/UiText.h"
@@ -19,6 +21,7 @@ bool StartUp(Program& program) {
         return false;
     }
     program.services.random.seedFromClock();
+    RunUpdateReminder(program);
     frmMain* form = ShowMainForm(program);
     CoBrand_Randomize(program, *form);
     return true;
@@ -40,7 +43,7 @@ frmMain* ShowMainForm(Program& program) {
 void RunExitPath(Program& program) {
     if (program.ending)
         return;
-    CloseAllAndEnd(program);
+    ShowExitScreen(program);
 }
 
 void CloseAllAndEnd(Program& program) {

@@ -1,8 +1,10 @@
 #include "workflow/frmIranianAstrologyResult.h"
 #include "ui_frmIranianAstrologyResult.h"
 
+#include "readings/frmSave.h"
 #include "web/LinkLabel.h"
 #include "web/PromoTexts.h"
+#include "web/WebLinks.h"
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 #include "workflow/UiText.h"
@@ -34,6 +36,17 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     connect(ui->mnuPrint, &QAction::triggered, this, &frmIranianAstrologyResult::mnuPrint_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &frmIranianAstrologyResult::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmIranianAstrologyResult::mnuExit_Click);
+    new WebLinks(program, this,
+                 {.mnuOnline = ui->mnuOnline,
+                  .mnuVisit = ui->mnuVisit,
+                  .mnuUpdate = ui->mnuUpdate,
+                  .mnuAbout = ui->mnuAbout,
+                  .mnuDonate = ui->mnuDonate,
+                  .mnuMakeMoney = ui->mnuMakeMoney,
+                  .Label61 = ui->Label61,
+                  .lblCobrand = ui->lblCobrand,
+                  .lblFullBrand = ui->lblFullBrand,
+                  .Label13 = Label13});
 }
 
 frmIranianAstrologyResult::~frmIranianAstrologyResult() = default;
@@ -56,7 +69,12 @@ void frmIranianAstrologyResult::showReading(const parsiva::ReadingResult& readin
     lblResult(3)->setText(ToQString(reading.Description));
 }
 
-void frmIranianAstrologyResult::cmdPrint_Click() {}
+void frmIranianAstrologyResult::cmdPrint_Click() {
+    auto* report = new frmSave(m_program, *this);
+    m_program.adoptWindow(report);
+    // Modal; exec() deletes the window on return, as adoption asks for delete-on-close.
+    report->exec();
+}
 
 void frmIranianAstrologyResult::cmdBack_Click() {
     m_moving = true;

@@ -1,8 +1,10 @@
 #include "workflow/frmMain.h"
 #include "ui_frmMain.h"
 
+#include "readings/ReadingActions.h"
 #include "signs/Classification.h"
 #include "web/PromoTexts.h"
+#include "web/WebLinks.h"
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 #include "workflow/UiText.h"
@@ -22,6 +24,16 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    new WebLinks(program, this,
+                 {.mnuOnline = ui->mnuOnline,
+                  .mnuVisit = ui->mnuVisit,
+                  .mnuUpdate = ui->mnuUpdate,
+                  .mnuAbout = ui->mnuAbout,
+                  .mnuDonate = ui->mnuDonate,
+                  .mnuMakeMoney = ui->mnuMakeMoney,
+                  .Label61 = ui->Label61,
+                  .lblCobrand = ui->lblCobrand,
+                  .lblFullBrand = ui->lblFullBrand});
 
     Form_Load();
     adjustSize();
@@ -93,7 +105,20 @@ void frmMain::mnuExit_Click() {
     close();
 }
 
-void frmMain::cmdOpen_Click() {}
+void frmMain::cmdOpen_Click() {
+    OpenReading(m_program, *this);
+}
+
+void frmMain::fillInputs(const QString& name, std::optional<int> monthIndex,
+                         std::optional<int> dayIndex, std::optional<int> yearIndex) {
+    ui->txtName->setText(name);
+    if (monthIndex)
+        ui->cboMonth->setCurrentIndex(*monthIndex);
+    if (dayIndex)
+        ui->cboDate->setCurrentIndex(*dayIndex);
+    if (yearIndex)
+        ui->cboYear->setCurrentIndex(*yearIndex);
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();

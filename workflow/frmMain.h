@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class Program;
 namespace Ui {
@@ -23,6 +24,9 @@ public:
     // Shows the refusal message itself; true when the input is accepted.
     bool ValidateBirthDetails();
     void bringPromotionToFront(parsiva::CoBrandFront front);
+    // Puts a reading file's details into the inputs; a list given no position keeps its entry.
+    void fillInputs(const QString& name, std::optional<int> monthIndex,
+                    std::optional<int> dayIndex, std::optional<int> yearIndex);
 
 public slots:
     void cmdProceed_Click();

@@ -1,4 +1,5 @@
 #include "platform/Services.h"
+#include "web/ProgramIcon.h"
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     // The run ends only through the end-of-run routine, never because a window closed.
     app.setQuitOnLastWindowClosed(false);
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
     QtMessages messages;

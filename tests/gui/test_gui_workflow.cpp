@@ -1,5 +1,6 @@
 #include "tests/support/FakeServices.h"
 
+#include "web/frmExitScreen.h"
 #include "workflow/StartUp.h"
 #include "workflow/frmIranianAstrologyResult.h"
 #include "workflow/frmMain.h"
@@ -256,7 +257,7 @@ enum class Leave { MainMenuExit, MainCloseBox, ResultButton, ResultMenu, ResultC
 
 class LeavingBy : public Workflow, public ::testing::WithParamInterface<Leave> {};
 
-TEST_P(LeavingBy, ClosingAWorkflowWindowOtherwiseThanByAMoveEndsTheRun) {
+TEST_P(LeavingBy, ClosingAWorkflowWindowOtherwiseThanByAMoveEndsTheRunThroughTheExitScreen) {
     frmMain* form = start();
     QWidget* closing = form;
     if (GetParam() == Leave::MainMenuExit) {
@@ -278,6 +279,11 @@ TEST_P(LeavingBy, ClosingAWorkflowWindowOtherwiseThanByAMoveEndsTheRun) {
             result->close();
     }
     EXPECT_FALSE(closing->isVisible());
+    // The run goes on with the exit screen alone; closing that ends it.
+    EXPECT_EQ(world.process.ends, 0);
+    const QList<frmExitScreen*> screens = OpenWindowsOf<frmExitScreen>();
+    ASSERT_EQ(screens.size(), 1);
+    screens.front()->close();
     EXPECT_EQ(world.process.ends, 1);
     DeleteClosedWindows();
     EXPECT_TRUE(world.program.openWindows().isEmpty());

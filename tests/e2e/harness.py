@@ -217,12 +217,24 @@ class Session:
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True)
 
-    def focus_window(self, title):
+    def focus_window(self, title, accessible=None):
+        """Gives the keyboard to the X window of this title; with several of one title, to the
+        one where the accessible window lies. Without a window manager nothing else does."""
         ids = wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                                               env=self.env, capture_output=True, text=True).stdout.split(),
                        what=f"X window {title}")
-        self.xdotool("windowfocus", "--sync", ids[-1])
-        return ids[-1]
+        chosen = ids[-1]
+        if accessible is not None:
+            x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            for window_id in ids:
+                geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
+                                          env=self.env, capture_output=True, text=True).stdout
+                values = dict(line.split("=", 1) for line in geometry.split())
+                if (int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
+                        int(values["HEIGHT"])) == (x, y, width, height):
+                    chosen = window_id
+        self.xdotool("windowfocus", "--sync", chosen)
+        return chosen
 
     def type(self, text):
         self.xdotool("type", "--delay", "15", text)

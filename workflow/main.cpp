@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     app.setQuitOnLastWindowClosed(false);
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Parsiva"));
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
     QtMessages messages;

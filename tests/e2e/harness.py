@@ -23,7 +23,7 @@ printf '%s\\n' "$1" >> "{log}"
 """
 
 
-def wait_for(predicate, timeout=10.0, interval=0.1, what="condition"):
+def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):
     deadline = time.monotonic() + timeout
     while True:
         result = predicate()
@@ -172,7 +172,7 @@ class Session:
         self.processes.append(process)
         return process
 
-    def application(self, process, timeout=15):
+    def application(self, process, timeout=30):
         """The AT-SPI application object of a started process."""
 
         def lookup():
@@ -200,7 +200,7 @@ class Session:
                 continue
         return shown
 
-    def window(self, app, name=None, role=None, timeout=10):
+    def window(self, app, name=None, role=None, timeout=20):
         def lookup():
             for window in self.windows(app):
                 if (name is None or window.name == name) and (role is None or window.getRoleName() == role):

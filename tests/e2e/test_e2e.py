@@ -11,6 +11,7 @@ import unittest
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
+import harness  # noqa: E402
 from harness import Session, find, find_all, press, printing_user_home, text_of, wait_for  # noqa: E402
 
 CAPTION = "Parsiva v1.10"
@@ -62,10 +63,14 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: find(main, "text", "Name"), what="the name box")
         return process, app, main
 
-    def enter_ann_lee(self, session):
+    def enter_ann_lee(self, session, main):
+        name_box = find(main, "text", "Name")
         session.focus_window(CAPTION)
+        wait_for(lambda: name_box.getState().contains(harness.pyatspi.STATE_FOCUSED),
+                 what="the keyboard in the name box")
         session.type("Ann Lee")
-        session.keys("Tab", *["Down"] * 7, "Tab", *["Down"] * 22, "Tab", *["Down"] * 75, "Tab", "Return")
+        wait_for(lambda: text_of(name_box) == "Ann Lee", what="the typed name")
+        session.keys("Tab", *["Down"] * 7, "Tab", *["Down"] * 22, "Tab", *["Down"] * 75, "Tab", "space")
 
     def result_texts(self, window):
         labels = {label.description: label.name for label in find_all(window, "label")}
@@ -94,7 +99,7 @@ class EndToEnd(unittest.TestCase):
     def test_keyboard_reading_reaches_the_result_window(self):
         with Session("reading") as session:
             process, app, main = self.run_main(session)
-            self.enter_ann_lee(session)
+            self.enter_ann_lee(session, main)
             result = self.wait_result(session, app)
             self.assertEqual(self.result_texts(result), ["SHAHRIVAR (VIRGO)", "Summer", "Khashtra Vairya"])
             wait_for(lambda: len(session.windows(app)) == 1, what="the main window to go")
@@ -103,7 +108,7 @@ class EndToEnd(unittest.TestCase):
     def test_save_and_open_a_reading_through_the_real_dialogs(self):
         with Session("save-open") as session:
             process, app, main = self.run_main(session)
-            self.enter_ann_lee(session)
+            self.enter_ann_lee(session, main)
             self.wait_result(session, app)
             session.focus_window(CAPTION)
             session.keys("alt+p")
@@ -172,7 +177,7 @@ class EndToEnd(unittest.TestCase):
     def test_exit_screen_ends_the_process(self):
         with Session("exit") as session:
             process, app, main = self.run_main(session)
-            self.enter_ann_lee(session)
+            self.enter_ann_lee(session, main)
             self.wait_result(session, app)
             session.focus_window(CAPTION)
             session.keys("alt+x")
@@ -216,7 +221,7 @@ class EndToEnd(unittest.TestCase):
         completed_before = completed_jobs()
         with Session("print") as session:
             process, app, main = self.run_main(session)
-            self.enter_ann_lee(session)
+            self.enter_ann_lee(session, main)
             self.wait_result(session, app)
             session.focus_window(CAPTION)
             session.keys("alt+p")

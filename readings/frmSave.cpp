@@ -8,10 +8,12 @@
 #include "web/WebLinks.h"
 #include "workflow/Program.h"
 #include "workflow/UiText.h"
+#include "workflow/WindowFit.h"
 #include "workflow/frmIranianAstrologyResult.h"
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextCursor>
 
 frmSave::frmSave(Program& program, frmIranianAstrologyResult& resultForm)
@@ -39,6 +41,7 @@ frmSave::frmSave(Program& program, frmIranianAstrologyResult& resultForm)
         {.Label61 = ui->Label61, .lblCobrand = ui->lblCobrand, .lblFullBrand = ui->lblFullBrand});
 
     Form_Load();
+    FitWindowToTexts(*this);
 }
 
 frmSave::~frmSave() {
@@ -78,6 +81,12 @@ void frmSave::done(int result) {
     // Every way of closing a dialog ends here, the close box and Escape included.
     Form_Unload();
     QDialog::done(result);
+}
+
+void frmSave::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The box has just scrolled to its caret at the end; the reader starts at the top.
+    ui->RTB->verticalScrollBar()->setValue(0);
 }
 
 void frmSave::cmdSave_Click() {

@@ -2,6 +2,16 @@
 
 #include <QMouseEvent>
 
+namespace {
+
+void SetUnderline(QLabel& label, bool on) {
+    QFont font = label.font();
+    font.setUnderline(on);
+    label.setFont(font);
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
@@ -25,4 +35,14 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+    SetUnderline(*this, true);
+    QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+    SetUnderline(*this, false);
+    QLabel::leaveEvent(event);
 }

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-// A text label that looks and acts as a hyperlink: blue, a hand pointer, and a click anywhere
-// in its rectangle (margins included) emits clicked().
+// A text label that looks and acts as a hyperlink: blue, a hand pointer, underlined while the
+// pointer is over it, and a click anywhere in its rectangle (margins included) emits clicked().
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,6 +15,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -6,6 +6,7 @@
 #include "web/TellAFriend.h"
 #include "web/WebTexts.h"
 #include "workflow/UiText.h"
+#include "workflow/WindowFit.h"
 
 frmAbout::frmAbout(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program), ui(std::make_unique<Ui::frmAbout>()) {
@@ -23,6 +24,7 @@ frmAbout::frmAbout(Program& program, QWidget* parent)
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    FitWindowToTexts(*this);
 }
 
 frmAbout::~frmAbout() = default;

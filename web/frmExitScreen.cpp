@@ -9,6 +9,7 @@
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 #include "workflow/UiText.h"
+#include "workflow/WindowFit.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -72,6 +73,7 @@ frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     connect(ui->Check1, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
 
     Form_Load();
+    FitWindowToTexts(*this);
 }
 
 frmExitScreen::~frmExitScreen() = default;

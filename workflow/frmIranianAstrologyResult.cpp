@@ -8,8 +8,31 @@
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 #include "workflow/UiText.h"
+#include "workflow/WindowFit.h"
 
 #include <QCloseEvent>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int DescriptionWidth = 500;
+
+// The height of the longest description of the catalogue, wrapped as the box wraps it.
+int TallestDescription(QLabel& box, int width) {
+    box.ensurePolished();
+    QLabel probe;
+    probe.setFont(box.font());
+    probe.setWordWrap(true);
+    int tallest = 0;
+    for (const parsiva::SignRecord& sign : parsiva::SignCatalogue()) {
+        probe.setText(ToQString(sign.Description));
+        tallest = std::max(tallest, probe.heightForWidth(width));
+    }
+    return tallest;
+}
+
+} // namespace
 
 frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program),
@@ -21,9 +44,10 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     ui->lblFullBrand->setText(ToQString(parsiva::lblFullBrandText));
     // Nothing reorders the two offers here: the fully-branded one is always the one seen.
     ui->lblFullBrand->raise();
-    // The description keeps a fixed box and wraps its words.
-    ui->lblResult_3->setMinimumSize(480, 190);
-    adjustSize();
+    // The description keeps one fixed box that holds any reading, so the window never changes.
+    ui->lblResult_3->setFixedSize(DescriptionWidth,
+                                  TallestDescription(*ui->lblResult_3, DescriptionWidth));
+    FitWindowToTexts(*this);
 
     Label13 = new LinkLabel(ui->centralwidget);
     Label13->setObjectName(QStringLiteral("Label13"));

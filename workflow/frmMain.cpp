@@ -8,6 +8,7 @@
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 #include "workflow/UiText.h"
+#include "workflow/WindowFit.h"
 #include "workflow/frmIranianAstrologyResult.h"
 
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
                   .lblFullBrand = ui->lblFullBrand});
 
     Form_Load();
-    adjustSize();
+    FitWindowToTexts(*this);
 }
 
 frmMain::~frmMain() = default;

@@ -1,0 +1,9 @@
+#pragma once
+
+class QWidget;
+
+// Sizes a window to its designed width (its minimum width, or wider when its controls need it)
+// and to the height its wrapped texts need at that width, and makes that its smallest size.
+// Qt does not carry a wrapped text's height up to a window's minimum size, so without this a
+// window could open, or be shrunk, with the ends of its texts cut off.
+void FitWindowToTexts(QWidget& window);

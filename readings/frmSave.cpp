@@ -4,7 +4,6 @@
 #include "readings/ReadingActions.h"
 #include "readings/ReportBlocks.h"
 #include "readings/RichTextLinks.h"
-#include "web/PromoTexts.h"
 #include "web/WebLinks.h"
 #include "workflow/Program.h"
 #include "workflow/UiText.h"
@@ -21,10 +20,7 @@ frmSave::frmSave(Program& program, frmIranianAstrologyResult& resultForm)
       ui(std::make_unique<Ui::frmSave>()) {
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
-    ui->Label61->setText(ToQString(parsiva::Label61Text));
-    ui->lblCobrand->setText(ToQString(parsiva::lblCobrandText));
-    ui->lblFullBrand->setText(ToQString(parsiva::lblFullBrandText));
-    ui->lblFullBrand->raise();
+    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
 
     QFont base(ToQString(parsiva::ReportFontFamily));
     base.setPointSizeF(parsiva::ReportFontPointSize);

@@ -2,6 +2,8 @@
 
 #include "web/LaunchPages.h"
 #include "web/LinkLabel.h"
+#include "web/PromoTexts.h"
+#include "workflow/UiText.h"
 #include "web/frmAbout.h"
 
 #include <QAction>
@@ -18,6 +20,13 @@ template <class Handler> void Wire(LinkLabel* label, WebLinks* links, Handler ha
         QObject::connect(label, &LinkLabel::clicked, links, handler);
 }
 } // namespace
+
+void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand) {
+    Label61.setText(ToQString(parsiva::Label61Text));
+    lblCobrand.setText(ToQString(parsiva::lblCobrandText));
+    lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
+    lblFullBrand.raise();
+}
 
 WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& controls)
     : QObject(window), m_program(program) {

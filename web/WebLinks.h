@@ -21,6 +21,10 @@ struct WebLinkControls {
     LinkLabel* Label13 = nullptr;
 };
 
+// Captions the three promotional labels; of the two overlapping offers the fully-branded one
+// lies in front until something reorders them.
+void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
+
 // The Help menu, the bar's two offers and the promotional link labels, the same on every
 // window that carries them. A child of its window, so it goes when the window goes.
 class WebLinks : public QObject {

@@ -3,7 +3,6 @@
 
 #include "readings/frmSave.h"
 #include "web/LinkLabel.h"
-#include "web/PromoTexts.h"
 #include "web/WebLinks.h"
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
@@ -39,11 +38,8 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
       ui(std::make_unique<Ui::frmIranianAstrologyResult>()) {
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
-    ui->Label61->setText(ToQString(parsiva::Label61Text));
-    ui->lblCobrand->setText(ToQString(parsiva::lblCobrandText));
-    ui->lblFullBrand->setText(ToQString(parsiva::lblFullBrandText));
     // Nothing reorders the two offers here: the fully-branded one is always the one seen.
-    ui->lblFullBrand->raise();
+    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
     // The description keeps one fixed box that holds any reading, so the window never changes.
     ui->lblResult_3->setFixedSize(DescriptionWidth,
                                   TallestDescription(*ui->lblResult_3, DescriptionWidth));

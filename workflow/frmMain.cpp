@@ -3,7 +3,6 @@
 
 #include "readings/ReadingActions.h"
 #include "signs/Classification.h"
-#include "web/PromoTexts.h"
 #include "web/WebLinks.h"
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
@@ -17,9 +16,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
-    ui->Label61->setText(ToQString(parsiva::Label61Text));
-    ui->lblCobrand->setText(ToQString(parsiva::lblCobrandText));
-    ui->lblFullBrand->setText(ToQString(parsiva::lblFullBrandText));
+    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
 
     connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
@@ -52,8 +49,6 @@ void frmMain::Form_Load() {
     ui->cboMonth->setCurrentIndex(0);
     ui->cboDate->setCurrentIndex(0);
     ui->cboYear->setCurrentIndex(0);
-    // The form's own order puts the fully-branded offer in front.
-    ui->lblFullBrand->raise();
     ui->txtName->setFocus();
 }
 

@@ -16,6 +16,16 @@ bool QtInstanceLock::tryLock() {
     // Age alone never makes a lock stale (a copy may run for weeks); QLockFile still takes over
     // a lock whose owning process is gone, so a crash cannot keep the program from starting.
     m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return true;
+    // A copy killed between creating the file and writing its owner into it leaves a lock that
+    // QLockFile, never stale by age here, would keep for ever. Removal is refused while a live
+    // copy holds the file's own lock, so a running copy is never turned out.
+    qint64 pid = 0;
+    QString host, application;
+    if (m_lock->error() != QLockFile::LockFailedError ||
+        m_lock->getLockInfo(&pid, &host, &application) || !m_lock->removeStaleLockFile())
+        return false;
     return m_lock->tryLock(0);
 }
 

@@ -7,6 +7,7 @@
 #include "workflow/frmMain.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -32,10 +33,17 @@ bool SaveReadingFile(const QString& path, const parsiva::BirthDetails& details,
         if (!write(file, line))
             return false;
     }
+    // Qt 6.4's commit() puts the file in place even when writing out its last buffered bytes
+    // fails (a full disk), so that failure is caught here first.
+    if (!file.flush())
+        return false;
     return file.commit();
 }
 
 std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path) {
+    // Opening a pipe or a device can wait for ever; only a regular file holds a reading.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "tests/support/FakeServices.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+// Readable failure output for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace hardening {
+
+template <class T> T* child(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+template <class Window> Window* theOnly() {
+    const auto windows = OpenWindowsOf<Window>();
+    return windows.size() == 1 ? windows.front() : nullptr;
+}
+
+// The fakes of a TestWorld, with the services a test brings of its own in their place.
+struct ServiceOverrides {
+    FileDialogs* fileDialogs = nullptr;
+    SettingsStore* settings = nullptr;
+    Launcher* launcher = nullptr;
+};
+
+inline Services ServicesOf(TestWorld& world, const ServiceOverrides& own = {}) {
+    return Services{.messages = world.messages,
+                    .instanceLock = world.instanceLock,
+                    .random = world.random,
+                    .process = world.process,
+                    .clock = world.clock,
+                    .launcher = own.launcher ? *own.launcher : world.launcher,
+                    .settings = own.settings ? *own.settings : world.settings,
+                    .fileDialogs = own.fileDialogs ? *own.fileDialogs : world.fileDialogs,
+                    .printer = world.printer,
+                    .clipboard = world.clipboard};
+}
+
+// Closes what a program left open, so its windows cannot reach into the next test.
+inline void CloseEverything(Program& program) {
+    program.ending = true;
+    for (QWidget* window : program.openWindows())
+        window->close();
+    DeleteClosedWindows();
+}
+
+inline QByteArray ContentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// One field of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when absent.
+inline std::size_t StatusBytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').front().toULongLong() * 1024;
+    }
+    return 0;
+}
+
+inline std::size_t ResidentBytes() {
+    return StatusBytes("VmRSS");
+}
+
+// Starts the peak resident set afresh from the current one, so a later peak is this test's own.
+inline bool ResetPeakResident() {
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+inline std::size_t PeakResidentBytes() {
+    return StatusBytes("VmHWM");
+}
+
+// The worked example: Ann Lee, August 23, 1975, as the program writes it.
+inline const QByteArray AnnLeeFile =
+    QByteArray::fromHex("96C3C375A1BABA0D0A96CABCCAC8C90D0A87880D0A868E8C8A0D0A");
+
+// Reading-file lines of plain ASCII texts, each shifted by the codec and ended by CR LF.
+inline QByteArray EncodedLines(std::initializer_list<const char*> lines) {
+    QByteArray bytes;
+    for (const char* line : lines) {
+        for (const char* p = line; *p; ++p)
+            bytes.append(static_cast<char>(static_cast<unsigned char>(*p) + 85));
+        bytes.append("\r\n");
+    }
+    return bytes;
+}
+
+} // namespace hardening

@@ -1,0 +1,424 @@
+#include "tests/hardening/Hardening.h"
+
+#include "readings/frmSave.h"
+#include "workflow/StartUp.h"
+#include "workflow/frmIranianAstrologyResult.h"
+#include "workflow/frmMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <random>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace hardening;
+
+namespace {
+
+// Open and save dialogs that hand over a path chosen by the test, and can act just before.
+class ScriptedDialogs final : public FileDialogs {
+public:
+    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return saveAnswer;
+    }
+    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        if (beforeOpenReturns)
+            beforeOpenReturns();
+        return openAnswer;
+    }
+    QString saveAnswer;
+    QString openAnswer;
+    std::function<void()> beforeOpenReturns;
+};
+
+class FilesFixture : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void TearDown() override { CloseEverything(program); }
+
+    // The birth-details form with the lists on March, 2, 1950 and a name typed, so that every
+    // change an opened file makes can be seen.
+    frmMain* typedForm() {
+        ShowMainForm(program);
+        frmMain* form = theOnly<frmMain>();
+        if (!form)
+            return nullptr;
+        child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Typed"));
+        child<QComboBox>(form, "cboMonth")->setCurrentText(QStringLiteral("March"));
+        child<QComboBox>(form, "cboDate")->setCurrentText(QStringLiteral("2"));
+        child<QComboBox>(form, "cboYear")->setCurrentText(QStringLiteral("1950"));
+        return form;
+    }
+
+    void open(frmMain* form, const QString& path) {
+        dialogs.openAnswer = path;
+        child<QPushButton>(form, "cmdOpen")->click();
+        DeleteClosedWindows();
+    }
+
+    struct FormState {
+        QString name, month, day, year;
+        friend bool operator==(const FormState&, const FormState&) = default;
+        friend void PrintTo(const FormState& s, std::ostream* out) {
+            *out << '[' << s.name.toStdString() << " | " << s.month.toStdString() << ' '
+                 << s.day.toStdString() << ' ' << s.year.toStdString() << ']';
+        }
+    };
+
+    static FormState stateOf(frmMain* form) {
+        return {child<QLineEdit>(form, "txtName")->text(),
+                child<QComboBox>(form, "cboMonth")->currentText(),
+                child<QComboBox>(form, "cboDate")->currentText(),
+                child<QComboBox>(form, "cboYear")->currentText()};
+    }
+
+    void expectCheckTheFile(frmMain* form) {
+        ASSERT_EQ(world.messages.shown.size(), 1u);
+        EXPECT_EQ(world.messages.shown[0].text, "Please Check The File.");
+        EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(world.messages.shown[0].parent, form);
+        EXPECT_EQ(theOnly<frmMain>(), form);
+        EXPECT_TRUE(OpenWindowsOf<frmIranianAstrologyResult>().isEmpty());
+    }
+
+    QTemporaryDir dir;
+    TestWorld world;
+    ScriptedDialogs dialogs;
+    Program program{ServicesOf(world, {.fileDialogs = &dialogs}), QStringLiteral("parsiva-hard")};
+};
+
+// --- Opening: every kind of file the open path can be handed.
+
+struct OpenCase {
+    const char* label;
+    // Puts at path what the dialog hands over; may arrange for it to change after the dialog.
+    std::function<void(const QString& path, ScriptedDialogs& dialogs)> make;
+    const char* message; // null: the reading opens
+    MessageIcon icon;
+    // The form afterwards when refused (a null name is not checked), or the stored details
+    // when the reading opens.
+    const char* name;
+    const char* month;
+    const char* day;
+    const char* year;
+};
+
+std::function<void(const QString&, ScriptedDialogs&)> Bytes(QByteArray bytes) {
+    return [bytes](const QString& path, ScriptedDialogs&) { WriteFile(path, bytes); };
+}
+
+QByteArray Garbage(std::size_t size) {
+    std::mt19937 engine(6);
+    QByteArray bytes;
+    for (std::size_t i = 0; i < size; ++i)
+        bytes.append(static_cast<char>(engine() & 0xFF));
+    return bytes;
+}
+
+QByteArray NulAfterEveryByte(const QByteArray& bytes) {
+    QByteArray spaced;
+    for (const char byte : bytes) {
+        spaced.append(byte);
+        spaced.append('\0');
+    }
+    return spaced;
+}
+
+class OpenHostile : public FilesFixture, public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(OpenHostile, GivesItsMessageOrTheReadingAndKeepsWhatFailed) {
+    const OpenCase& c = GetParam();
+    frmMain* form = typedForm();
+    ASSERT_NE(form, nullptr);
+    const QString path = dir.filePath(QStringLiteral("x.zod"));
+    c.make(path, dialogs);
+
+    open(form, path);
+
+    if (!c.message) {
+        EXPECT_TRUE(world.messages.shown.empty())
+            << world.messages.shown.front().text.toStdString();
+        frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+        ASSERT_NE(result, nullptr);
+        EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
+        EXPECT_EQ(QString::fromStdString(program.birthDetails.Name), QString::fromUtf8(c.name));
+        EXPECT_EQ(program.birthDetails.Month, c.month);
+        EXPECT_EQ(std::to_string(program.birthDetails.Day), c.day);
+        EXPECT_EQ(std::to_string(program.birthDetails.Year), c.year);
+        // Every file that opens here holds August 23.
+        EXPECT_EQ(result->lblResult(0)->text(), "SHAHRIVAR (VIRGO)");
+        return;
+    }
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, c.message);
+    EXPECT_EQ(world.messages.shown[0].icon, c.icon);
+    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_TRUE(OpenWindowsOf<frmIranianAstrologyResult>().isEmpty());
+    FormState expected{c.name ? QString::fromUtf8(c.name) : stateOf(form).name,
+                       QString::fromLatin1(c.month), QString::fromLatin1(c.day),
+                       QString::fromLatin1(c.year)};
+    EXPECT_EQ(stateOf(form), expected);
+}
+
+constexpr const char* CheckTheFile = "Please Check The File.";
+constexpr MessageIcon Critical = MessageIcon::Critical;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OpenHostile,
+    ::testing::Values(
+        // A line that a file lacks reads as empty, and an empty month matches no entry.
+        OpenCase{"EmptyFile", Bytes({}), CheckTheFile, Critical, "", "March", "2", "1950"},
+        OpenCase{"OneLine", Bytes(EncodedLines({"Ann Lee"})), CheckTheFile, Critical, "Ann Lee",
+                 "March", "2", "1950"},
+        OpenCase{"ThreeLines", Bytes(EncodedLines({"Ann Lee", "August", "23"})), CheckTheFile,
+                 Critical, "Ann Lee", "August", "23", "1950"},
+        OpenCase{"NoFinalLineBreak", Bytes(AnnLeeFile.chopped(2)), nullptr, Critical, "Ann Lee",
+                 "August", "23", "1975"},
+        // Only CR ends a line, and the decoder drops the LF bytes: one long name, no date.
+        OpenCase{"LineFeedsOnly", Bytes(QByteArray(AnnLeeFile).replace("\r\n", "\n")), CheckTheFile,
+                 Critical, "Ann LeeAugust231975", "March", "2", "1950"},
+        OpenCase{"BinaryGarbage", Bytes(Garbage(4096)), CheckTheFile, Critical, nullptr, "March",
+                 "2", "1950"},
+        // The decoder drops every code below 85, NUL among them.
+        OpenCase{"NulAfterEveryByte", Bytes(NulAfterEveryByte(AnnLeeFile)), nullptr, Critical,
+                 "Ann Lee", "August", "23", "1975"},
+        OpenCase{"OnlyNulBytes", Bytes(QByteArray(4096, '\0')), CheckTheFile, Critical, "", "March",
+                 "2", "1950"},
+        // The three bytes of a UTF-8 byte-order mark are read like any others: EF BB BF shift
+        // to "š", "f" and "j" in front of the name.
+        OpenCase{"ByteOrderMark", Bytes(QByteArray("\xEF\xBB\xBF") + AnnLeeFile), nullptr, Critical,
+                 "\xC5\xA1"
+                 "fjAnn Lee",
+                 "August", "23", "1975"},
+        OpenCase{"FolderNamedZod",
+                 [](const QString& path, ScriptedDialogs&) { ASSERT_TRUE(QDir().mkdir(path)); },
+                 CheckTheFile, Critical, "Typed", "March", "2", "1950"},
+        OpenCase{"VanishesAfterTheDialog",
+                 [](const QString& path, ScriptedDialogs& dialogs) {
+                     WriteFile(path, AnnLeeFile);
+                     dialogs.beforeOpenReturns = [path] {
+                         EXPECT_TRUE(QFile::exists(path));
+                         QFile::remove(path);
+                     };
+                 },
+                 CheckTheFile, Critical, "Typed", "March", "2", "1950"},
+        OpenCase{"SymlinkToAReading",
+                 [](const QString& path, ScriptedDialogs&) {
+                     const QString target = path + QStringLiteral(".target");
+                     WriteFile(target, AnnLeeFile);
+                     ASSERT_TRUE(QFile::link(target, path));
+                 },
+                 nullptr, Critical, "Ann Lee", "August", "23", "1975"},
+        OpenCase{"DanglingSymlink",
+                 [](const QString& path, ScriptedDialogs&) {
+                     ASSERT_TRUE(QFile::link(path + QStringLiteral(".gone"), path));
+                 },
+                 CheckTheFile, Critical, "Typed", "March", "2", "1950"},
+        OpenCase{"DayMatchesNoEntry", Bytes(EncodedLines({"Ann Lee", "August", "32", "1975"})),
+                 CheckTheFile, Critical, "Ann Lee", "August", "2", "1975"},
+        OpenCase{"YearOutsideTheList", Bytes(EncodedLines({"Ann Lee", "August", "23", "1899"})),
+                 CheckTheFile, Critical, "Ann Lee", "August", "23", "1950"},
+        OpenCase{"MonthInLowerCase", Bytes(EncodedLines({"Ann Lee", "august", "23", "1975"})),
+                 CheckTheFile, Critical, "Ann Lee", "March", "23", "1975"},
+        // Every line matches a list entry, so the birth-details check has the last word.
+        OpenCase{"DateTheCalendarLacks", Bytes(EncodedLines({"Ann Lee", "February", "30", "1975"})),
+                 "Please Enter Correct Date Or Month!", MessageIcon::Information, "Ann Lee",
+                 "February", "30", "1975"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(FilesFixture, AHundredMegabyteLineIsRefusedQuicklyWithoutBeingReadIntoMemory) {
+    frmMain* form = typedForm();
+    ASSERT_NE(form, nullptr);
+    const QString path = dir.filePath(QStringLiteral("huge.zod"));
+    constexpr qint64 Size = 100LL * 1024 * 1024;
+    {
+        // One mebibyte of letters, then a hole up to the full size: one line, no line break.
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(QByteArray(1024 * 1024, '\xB6')), 1024 * 1024);
+        ASSERT_TRUE(file.resize(Size));
+    }
+    ASSERT_EQ(QFileInfo(path).size(), Size);
+    const FormState before = stateOf(form);
+    ASSERT_TRUE(ResetPeakResident());
+    const std::size_t residentBefore = ResidentBytes();
+    QElapsedTimer clock;
+    clock.start();
+
+    open(form, path);
+
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_LT(PeakResidentBytes() - residentBefore, 8u * 1024 * 1024);
+    expectCheckTheFile(form);
+    EXPECT_EQ(stateOf(form), before);
+}
+
+TEST_F(FilesFixture, AFifoNamedLikeAReadingIsRefusedWithoutWaitingForAWriter) {
+    frmMain* form = typedForm();
+    ASSERT_NE(form, nullptr);
+    const QString path = dir.filePath(QStringLiteral("pipe.zod"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    // Should the open wait for a writer, this one comes along after a while and closes at once,
+    // so a fault shows as a slow, empty read rather than a hung test.
+    std::atomic<bool> finished = false;
+    std::thread rescuer([&] {
+        for (int i = 0; i < 50 && !finished; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!finished) {
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    open(form, path);
+    finished = true;
+    rescuer.join();
+
+    EXPECT_LT(clock.elapsed(), 2000);
+    expectCheckTheFile(form);
+    EXPECT_EQ(stateOf(form), (FormState{QStringLiteral("Typed"), QStringLiteral("March"),
+                                        QStringLiteral("2"), QStringLiteral("1950")}));
+}
+
+// --- Saving: faults of the file system under the report window's Save.
+
+// What one fault leaves behind for the save to meet.
+struct SaveSetUp {
+    QString target;  // what the dialog hands over
+    QString earlier; // a file that must come through byte for byte
+    QString skip;    // why this fault cannot be made here; empty when it can
+    std::function<void()> undo = [] {};
+};
+
+struct SaveCase {
+    const char* label;
+    std::function<SaveSetUp(const QString& dir)> make;
+};
+
+const QByteArray EarlierReading("an earlier reading, longer than the new one\r\n");
+
+QStringList TreeOf(const QString& root) {
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << it.next();
+    entries.sort();
+    return entries;
+}
+
+class SaveFault : public FilesFixture, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveFault, SaysSoAndKeepsTheEarlierFileByteForByte) {
+    frmMain* form = typedForm();
+    ASSERT_NE(form, nullptr);
+    child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann Lee"));
+    form->Proceed();
+    DeleteClosedWindows();
+    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    ASSERT_NE(result, nullptr);
+    // Shown without its modal loop, so the test can press Save in it.
+    auto* report = new frmSave(program, *result);
+    program.adoptWindow(report);
+    report->show();
+
+    SaveSetUp setUp = GetParam().make(dir.path());
+    if (!setUp.skip.isEmpty()) {
+        setUp.undo();
+        GTEST_SKIP() << setUp.skip.toStdString();
+    }
+    const QStringList treeBefore = TreeOf(dir.path());
+    dialogs.saveAnswer = setUp.target;
+    child<QPushButton>(report, "cmdSave")->click();
+    const QByteArray earlierAfter = ContentsOf(setUp.earlier);
+    const QStringList treeAfter = TreeOf(dir.path());
+    setUp.undo();
+
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, "The Reading Could Not Be Saved.");
+    EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(world.messages.shown[0].parent, report);
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_EQ(earlierAfter, EarlierReading);
+    // No temporary file is left behind anywhere.
+    EXPECT_EQ(treeAfter, treeBefore);
+}
+
+SaveSetUp ParentIsAFile(const QString& dir) {
+    const QString plain = dir + QStringLiteral("/plain");
+    WriteFile(plain, EarlierReading);
+    return {plain + QStringLiteral("/ann.zod"), plain, {}};
+}
+
+SaveSetUp TargetIsAFolder(const QString& dir) {
+    const QString folder = dir + QStringLiteral("/ann.zod");
+    QDir().mkdir(folder);
+    WriteFile(folder + QStringLiteral("/inside.zod"), EarlierReading);
+    return {folder, folder + QStringLiteral("/inside.zod"), {}};
+}
+
+// The file-size limit cuts the write short after a few bytes, as a quota would.
+SaveSetUp WriteCutShort(const QString& dir) {
+    const QString path = dir + QStringLiteral("/ann.zod");
+    WriteFile(path, EarlierReading);
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous;
+    limited.rlim_cur = 12;
+    if (::setrlimit(RLIMIT_FSIZE, &limited) != 0)
+        return {path, path, QStringLiteral("the file-size limit cannot be lowered here"),
+                [=] { std::signal(SIGXFSZ, previousHandler); }};
+    return {path, path, {}, [=] {
+                ::setrlimit(RLIMIT_FSIZE, &previous);
+                std::signal(SIGXFSZ, previousHandler);
+            }};
+}
+
+// A tiny memory file system, filled to the last block.
+SaveSetUp FullDisk(const QString& dir) {
+    const QString disk = dir + QStringLiteral("/disk");
+    QDir().mkdir(disk);
+    const QByteArray where = QFile::encodeName(disk);
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+        return {disk + QStringLiteral("/ann.zod"), disk + QStringLiteral("/ann.zod"),
+                QStringLiteral("mounting a small file system needs privileges this run lacks")};
+    const auto unmount = [where] { ::umount2(where.constData(), MNT_DETACH); };
+    const QString path = disk + QStringLiteral("/ann.zod");
+    WriteFile(path, EarlierReading);
+    QFile filler(disk + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {path, path, QStringLiteral("the small file system refuses files"), unmount};
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+    return {path, path, {}, unmount};
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SaveFault,
+                         ::testing::Values(SaveCase{"ParentIsAFile", ParentIsAFile},
+                                           SaveCase{"TargetIsAFolder", TargetIsAFolder},
+                                           SaveCase{"WriteCutShort", WriteCutShort},
+                                           SaveCase{"FullDisk", FullDisk}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace

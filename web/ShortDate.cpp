@@ -25,5 +25,10 @@ QString ShortDateText(QDate date, const QLocale& locale) {
 
 QDate ReadShortDate(const QString& text, const QLocale& locale) {
     const QString format = ShortDateFormat(locale);
-    return DigitsLocale(locale, format).toDate(text, format);
+    const QDate date = DigitsLocale(locale, format).toDate(text, format);
+    // Only a day this program could have written counts: Qt also reads signed years ("-1922"),
+    // which it then writes back as another text.
+    if (date.isValid() && (date.year() < 1 || date.year() > 9999))
+        return {};
+    return date;
 }

@@ -18,12 +18,6 @@
 
 namespace {
 
-template <class T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 frmMain* theMainForm() {
     const auto forms = OpenWindowsOf<frmMain>();
     return forms.size() == 1 ? forms.front() : nullptr;

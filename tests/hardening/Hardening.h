@@ -19,17 +19,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace hardening {
 
-template <class T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-template <class Window> Window* theOnly() {
-    const auto windows = OpenWindowsOf<Window>();
-    return windows.size() == 1 ? windows.front() : nullptr;
-}
-
 // The fakes of a TestWorld, with the services a test brings of its own in their place.
 struct ServiceOverrides {
     FileDialogs* fileDialogs = nullptr;

@@ -35,17 +35,6 @@ const QString Site =
 const QByteArray AnnLeeFile =
     QByteArray::fromHex("96C3C375A1BABA0D0A96CABCCAC8C90D0A87880D0A868E8C8A0D0A");
 
-template <class T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-template <class Window> Window* theOnly() {
-    const auto windows = OpenWindowsOf<Window>();
-    return windows.size() == 1 ? windows.front() : nullptr;
-}
-
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");

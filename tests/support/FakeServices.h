@@ -3,6 +3,8 @@
 #include "platform/Services.h"
 #include "workflow/Program.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMap>
 #include <QPointer>
@@ -132,6 +134,19 @@ template <class Window> QList<Window*> OpenWindowsOf() {
             found.append(window);
     }
     return found;
+}
+
+// The control of this name in a window; the test fails where it is missing.
+template <class T> T* child(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// The one open window of this type, or null when there is none or more than one.
+template <class Window> Window* theOnly() {
+    const auto windows = OpenWindowsOf<Window>();
+    return windows.size() == 1 ? windows.front() : nullptr;
 }
 
 // Carries out the deletions that closed windows have asked for.

@@ -113,6 +113,10 @@ class Session:
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             display = ":" + pipe.readline().strip()
+        # The display number can come before the server answers; wait until it does.
+        wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env={"DISPLAY": display},
+                                        capture_output=True).returncode == 0,
+                 what=f"the X server on {display}")
         env = {
             "PATH": f"{self.bin}:/usr/local/bin:/usr/bin:/bin",
             "HOME": str(self.home),

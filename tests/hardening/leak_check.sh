@@ -43,15 +43,31 @@ wait_for() {
 
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for ((i = 0; i < 50; i++)); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
+# Starts a private X server and waits until it answers; false when it does not.
+start_xvfb() {
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for ((i = 0; i < 100; i++)); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || return 1
+    export DISPLAY=":$(head -n1 "$work/display")"
+    # The display number can come before the server answers.
+    for ((i = 0; i < 100; i++)); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        kill -0 "$xvfb" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+for attempt in 1 2 3; do
+    start_xvfb && break
+    kill "$xvfb" 2>/dev/null || true
+    xvfb=
+    [ "$attempt" = 3 ] && fail "no private X server could be started"
 done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-
-export DISPLAY=":$(head -n1 "$work/display")"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 NO_AT_BRIDGE=1 QT_ACCESSIBILITY=0
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER

@@ -72,6 +72,12 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: text_of(name_box) == "Ann Lee", what="the typed name")
         session.keys("Tab", *["Down"] * 7, "Tab", *["Down"] * 22, "Tab", *["Down"] * 75, "Tab", "space")
 
+    def reach_result(self, session):
+        """Starts the program and enters Ann Lee, August 23, 1975: the process, app and result."""
+        process, app, main = self.run_main(session)
+        self.enter_ann_lee(session, main)
+        return process, app, self.wait_result(session, app)
+
     def result_texts(self, window):
         labels = {label.description: label.name for label in find_all(window, "label")}
         return [labels.get(field) for field in ("Iranian Astrology Sign", "Season", "God")]
@@ -98,18 +104,14 @@ class EndToEnd(unittest.TestCase):
 
     def test_keyboard_reading_reaches_the_result_window(self):
         with Session("reading") as session:
-            process, app, main = self.run_main(session)
-            self.enter_ann_lee(session, main)
-            result = self.wait_result(session, app)
+            process, app, result = self.reach_result(session)
             self.assertEqual(self.result_texts(result), ["SHAHRIVAR (VIRGO)", "Summer", "Khashtra Vairya"])
             wait_for(lambda: len(session.windows(app)) == 1, what="the main window to go")
             session.screenshot("result-window")
 
     def test_save_and_open_a_reading_through_the_real_dialogs(self):
         with Session("save-open") as session:
-            process, app, main = self.run_main(session)
-            self.enter_ann_lee(session, main)
-            self.wait_result(session, app)
+            process, app, _ = self.reach_result(session)
             session.focus_window(CAPTION)
             session.keys("alt+p")
             report = session.window(app, CAPTION, "dialog")
@@ -176,9 +178,7 @@ class EndToEnd(unittest.TestCase):
 
     def test_exit_screen_ends_the_process(self):
         with Session("exit") as session:
-            process, app, main = self.run_main(session)
-            self.enter_ann_lee(session, main)
-            self.wait_result(session, app)
+            process, app, _ = self.reach_result(session)
             session.focus_window(CAPTION)
             session.keys("alt+x")
             exit_screen = wait_for(lambda: next((w for w in session.windows(app)
@@ -220,9 +220,7 @@ class EndToEnd(unittest.TestCase):
         before = set(out.glob("*.pdf")) if out.exists() else set()
         completed_before = completed_jobs()
         with Session("print") as session:
-            process, app, main = self.run_main(session)
-            self.enter_ann_lee(session, main)
-            self.wait_result(session, app)
+            process, app, _ = self.reach_result(session)
             session.focus_window(CAPTION)
             session.keys("alt+p")
             report = session.window(app, CAPTION, "dialog")

@@ -149,5 +149,13 @@ template <class Window> Window* theOnly() {
     return windows.size() == 1 ? windows.front() : nullptr;
 }
 
+// An address's query: its keys in their order and each value fully decoded, as a receiving
+// page would read them.
+struct DecodedQuery {
+    QStringList keys;
+    QMap<QString, QString> values;
+};
+DecodedQuery DecodeQuery(const QString& address);
+
 // Carries out the deletions that closed windows have asked for.
 void DeleteClosedWindows();

@@ -4,7 +4,6 @@
 #include "workflow/StartUp.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 
 int main(int argc, char* argv[]) {
@@ -16,7 +15,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Parsiva"));
 
-    const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+    const QString applicationName = ApplicationNameOf(QCoreApplication::applicationFilePath());
     QtMessages messages;
     QtInstanceLock instanceLock(QtInstanceLock::defaultLockPath(applicationName));
     StdRandom random;

@@ -56,6 +56,14 @@ std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path) {
 }
 
 void SaveReading(Program& program, QWidget* parent) {
+    // The file format stays as stored files know it, so a loss is announced, not avoided.
+    const std::string& name = program.birthDetails.Name;
+    const std::string readBack = parsiva::NameAsReadBack(name);
+    if (readBack != name &&
+        program.services.messages.show(parent, ToQString(parsiva::NameLossQuestion(readBack)),
+                                       MessageIcon::Information, MessageButtons::YesNo,
+                                       ToQString(parsiva::ProgramTitle)) != MessageAnswer::Yes)
+        return;
     const QString path = program.services.fileDialogs.getSaveFileName(
         parent, ToQString(parsiva::SaveDialogTitle), ToQString(parsiva::SaveDialogFilter),
         ToQString(parsiva::ReadingFileExtension));

@@ -25,6 +25,8 @@ frmSave::frmSave(Program& program, frmIranianAstrologyResult& resultForm)
     QFont base(ToQString(parsiva::ReportFontFamily));
     base.setPointSizeF(parsiva::ReportFontPointSize);
     ui->RTB->setFont(base);
+    // Every mouse event over the box empties the clipboard, so Copy could never work there.
+    ui->RTB->setContextMenuPolicy(Qt::PreventContextMenu);
     // Every movement over the box counts, not only drags.
     ui->RTB->viewport()->setMouseTracking(true);
     ui->RTB->viewport()->installEventFilter(this);

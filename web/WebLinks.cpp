@@ -7,6 +7,7 @@
 #include "web/frmAbout.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -26,6 +27,14 @@ void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFul
     lblCobrand.setText(ToQString(parsiva::lblCobrandText));
     lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
     lblFullBrand.raise();
+}
+
+void NameSeparators(QMenu& menu, std::initializer_list<const char*> names) {
+    auto name = names.begin();
+    for (QAction* item : menu.actions()) {
+        if (item->isSeparator() && name != names.end())
+            item->setObjectName(QLatin1String(*name++));
+    }
 }
 
 WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& controls)

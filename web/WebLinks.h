@@ -2,9 +2,12 @@
 
 #include <QObject>
 
+#include <initializer_list>
+
 class LinkLabel;
 class Program;
 class QAction;
+class QMenu;
 class QWidget;
 
 // The controls of one window that open a page or the About box; those it lacks stay null.
@@ -24,6 +27,9 @@ struct WebLinkControls {
 // Captions the three promotional labels; of the two overlapping offers the fully-branded one
 // lies in front until something reorders them.
 void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
+
+// Gives the menu's separators, from top to bottom, the names of their menu table.
+void NameSeparators(QMenu& menu, std::initializer_list<const char*> names);
 
 // The Help menu, the bar's two offers and the promotional link labels, the same on every
 // window that carries them. A child of its window, so it goes when the window goes.

@@ -17,6 +17,8 @@ frmMain::frmMain(Program& program, QWidget* parent)
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
     ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    NameSeparators(*ui->mnuFile, {"mnuSep1"});
+    NameSeparators(*ui->mnuHelp, {"mnuSep2", "mnuSep3"});
 
     connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);

@@ -26,7 +26,13 @@ void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFul
     Label61.setText(ToQString(parsiva::Label61Text));
     lblCobrand.setText(ToQString(parsiva::lblCobrandText));
     lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
-    lblFullBrand.raise();
+    BringOfferToFront(lblFullBrand, lblCobrand);
+}
+
+void BringOfferToFront(LinkLabel& front, LinkLabel& behind) {
+    front.raise();
+    front.show();
+    behind.hide();
 }
 
 void NameSeparators(QMenu& menu, std::initializer_list<const char*> names) {

@@ -28,6 +28,10 @@ struct WebLinkControls {
 // lies in front until something reorders them.
 void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
 
+// Puts one of two overlapping offers in front. The one behind is also hidden: covered, it can be
+// neither seen nor clicked, so a screen reader or the Tab key must not find it either.
+void BringOfferToFront(LinkLabel& front, LinkLabel& behind);
+
 // Gives the menu's separators, from top to bottom, the names of their menu table.
 void NameSeparators(QMenu& menu, std::initializer_list<const char*> names);
 

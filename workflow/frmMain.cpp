@@ -56,9 +56,9 @@ void frmMain::Form_Load() {
 
 void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
     if (front == parsiva::CoBrandFront::Cobrand)
-        ui->lblCobrand->raise();
+        BringOfferToFront(*ui->lblCobrand, *ui->lblFullBrand);
     else if (front == parsiva::CoBrandFront::FullBrand)
-        ui->lblFullBrand->raise();
+        BringOfferToFront(*ui->lblFullBrand, *ui->lblCobrand);
 }
 
 bool frmMain::ValidateBirthDetails() {

@@ -18,8 +18,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include <functional>
-
 namespace {
 
 void Click(QWidget* widget) {
@@ -113,38 +111,28 @@ INSTANTIATE_TEST_SUITE_P(Table, SaveName,
                          [](const auto& info) { return std::string(info.param.label); });
 
 // The report box empties the clipboard at every mouse event, so a Copy entry could never work.
-TEST(ReportBox, OffersNoContextMenuByMouseOrKeyboard) {
+// (The offscreen platform makes no menu of the keyboard's Menu key; the same policy covers it.)
+TEST(ReportBox, OffersNoContextMenu) {
     TestWorld world;
     frmIranianAstrologyResult* result = ProceedAs(world, QStringLiteral("Ann Lee"));
     ASSERT_NE(result, nullptr);
     frmSave* report = ShowReport(world, *result);
     QTextEdit* box = report->richTextBox();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(report));
-    QWindow* window = report->windowHandle();
 
+    // A menu runs its own loop; it is looked for, and closed, from within that loop.
+    bool menuShown = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menuShown = true;
+            popup->close();
+        }
+    });
     const QPoint inBox = box->viewport()->mapTo(report, box->viewport()->rect().center());
-    const std::function<void()> ways[] = {
-        [&] { QTest::mouseClick(window, Qt::RightButton, {}, inBox); },
-        [&] {
-            QTest::mouseClick(window, Qt::LeftButton, {}, inBox);
-            ASSERT_TRUE(box->hasFocus());
-            QTest::keyClick(window, Qt::Key_Menu);
-        },
-    };
-    for (const auto& open : ways) {
-        // A menu runs its own loop; it is looked for, and closed, from within that loop.
-        bool menuShown = false;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* popup = QApplication::activePopupWidget()) {
-                menuShown = true;
-                popup->close();
-            }
-        });
-        open();
-        QCoreApplication::processEvents();
-        EXPECT_FALSE(menuShown);
-        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    }
+    QTest::mouseClick(report->windowHandle(), Qt::RightButton, {}, inBox);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menuShown);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 } // namespace

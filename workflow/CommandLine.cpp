@@ -13,14 +13,18 @@ struct QtOption {
     bool takesValue;
 };
 constexpr QtOption QtOptions[] = {
-    {"platform", true},  {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},    {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true}, {"geometry", true},        {"title", true},
-    {"icon", true},      {"display", true},            {"name", true},
-    {"session", true},   {"style", true},              {"stylesheet", true},
-    {"qmljsdebugger", true}, {"dialogs", true},        {"fontengine", true},
-    {"reverse", false},  {"widgetcount", false},       {"nograb", false},
-    {"dograb", false},   {"sync", false},              {"testability", false},
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"geometry", true},
+    {"title", true},           {"icon", true},
+    {"display", true},         {"name", true},
+    {"session", true},         {"style", true},
+    {"stylesheet", true},      {"qmljsdebugger", true},
+    {"dialogs", true},         {"fontengine", true},
+    {"reverse", false},        {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},           {"testability", false},
 };
 
 QString toText(std::string_view text) {
@@ -71,8 +75,8 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
     }
     if (parsed && parser.isSet(version)) {
         request.exitCode = 0;
-        request.output = toText(parsiva::ProgramTitle) + u' ' + toText(parsiva::ProgramVersion) +
-                         u'\n';
+        request.output =
+            toText(parsiva::ProgramTitle) + u' ' + toText(parsiva::ProgramVersion) + u'\n';
         return request;
     }
     QString error = parser.errorText();

@@ -2,6 +2,7 @@
 #include "ui_frmMain.h"
 
 #include "readings/ReadingActions.h"
+#include "readings/ReadingTexts.h"
 #include "signs/Classification.h"
 #include "web/WebLinks.h"
 #include "workflow/Program.h"
@@ -104,7 +105,20 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-    OpenReading(m_program, *this);
+    if (const auto opened = OpenReading(m_program, this))
+        applyOpenedReading(*opened);
+}
+
+void frmMain::applyOpenedReading(const OpenedReadingFile& opened) {
+    if (opened.Read)
+        fillInputs(ToQString(opened.Read->Name), opened.Read->MonthIndex, opened.Read->DayIndex,
+                   opened.Read->YearIndex);
+    // A date that matches no list entry would give a reading the file never held.
+    if (!opened.Accepted()) {
+        ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical);
+        return;
+    }
+    Proceed();
 }
 
 void frmMain::fillInputs(const QString& name, std::optional<int> monthIndex,

@@ -48,13 +48,15 @@ def stop(process, grace=5):
 
 def start_x_server(attempts=3, timeout=20):
     """A private Xvfb on a free display, once a client can connect to it: (process, ":n").
-    A fresh server now and then reports its display number and still refuses the first
-    clients; such a server gets the rest of the timeout, and then a fresh one takes its place."""
+    Without -noreset the server resets when the check's client leaves, and refuses the next
+    one meanwhile. A server that still refuses clients gets the rest of the timeout, and then
+    a fresh one takes its place."""
     failures = []
     for _ in range(attempts):
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:

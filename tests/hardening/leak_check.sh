@@ -43,10 +43,11 @@ wait_for() {
 
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
-# Starts a private X server and waits until it answers; false when it does not.
+# Starts a private X server and waits until it answers; false when it does not. Without
+# -noreset the server resets when the checking client leaves, and refuses the program meanwhile.
 start_xvfb() {
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for ((i = 0; i < 200; i++)); do
         [ -s "$work/display" ] && break

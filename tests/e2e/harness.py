@@ -2,10 +2,10 @@
 D-Bus with the accessibility bus, its own HOME, and a stand-in xdg-open that logs addresses.
 The window tree is read over AT-SPI; keys and clicks go in through xdotool or AT-SPI actions."""
 
+import ctypes
 import os
 import pwd
 import shutil
-import ctypes
 import signal
 import subprocess
 import tempfile

@@ -62,18 +62,14 @@ class PrivateCups:
     def socket(self):
         return str(self.root / "cups.sock")
 
-    def env(self, base=None):
-        env = dict(os.environ if base is None else base)
-        env["CUPS_SERVER"] = self.socket
-        return env
-
     def client(self, *command):
-        return subprocess.run(list(command), env=self.env(), capture_output=True, text=True, timeout=30)
+        """Runs a CUPS client command against this server only."""
+        env = dict(os.environ, CUPS_SERVER=self.socket)
+        return subprocess.run(list(command), env=env, capture_output=True, text=True, timeout=30)
 
     def __enter__(self):
         if not shutil.which("cupsd") or not shutil.which("lpadmin"):
             raise Unavailable("cups is not installed")
-        # A short path: the socket's path must fit a sockaddr_un.
         self.root = Path(tempfile.mkdtemp(prefix="parsiva-cups-"))
         try:
             self._start()

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs whichever Debian packages of scripts/packages.txt are missing (as root, or via sudo).
+# Installs whichever Debian packages of the given lists are missing (as root, or via sudo).
+# Usage: install-packages.sh LIST...
 set -euo pipefail
-repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-mapfile -t wanted < <(grep -v '^\s*#' "$repo/scripts/packages.txt" | sed '/^\s*$/d')
+mapfile -t wanted < <(cat "$@" | grep -v '^\s*#' | sed '/^\s*$/d')
 missing=()
 for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -2,6 +2,7 @@
 D-Bus with the accessibility bus, its own HOME, and a stand-in xdg-open that logs addresses.
 The window tree is read over AT-SPI; keys and clicks go in through xdotool or AT-SPI actions."""
 
+import ctypes
 import os
 import pwd
 import shutil
@@ -32,6 +33,114 @@ def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out waiting for {what}")
         time.sleep(interval)
+
+
+def stop(process, grace=5):
+    """Ends a started process: politely first, then for sure."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(grace)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def start_x_server(attempts=3, timeout=20):
+    """A private Xvfb on a free display, once a client can connect to it: (process, ":n").
+    Without -noreset the server resets when the check's client leaves, and refuses the next
+    one meanwhile. A server that still refuses clients gets the rest of the timeout, and then
+    a fresh one takes its place."""
+    failures = []
+    for _ in range(attempts):
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if number:
+            display = ":" + number
+            deadline = time.monotonic() + timeout
+            while xvfb.poll() is None and time.monotonic() < deadline:
+                if subprocess.run(["xdotool", "getdisplaygeometry"], env={"DISPLAY": display},
+                                  capture_output=True).returncode == 0:
+                    return xvfb, display
+                time.sleep(0.1)
+            failures.append(f"no client could connect to {display}")
+        else:
+            failures.append("Xvfb reported no display")
+        stop(xvfb)
+    raise AssertionError("no private X server answered: " + "; ".join(failures))
+
+
+def _bus_call(env, *args):
+    done = subprocess.run(["dbus-send", "--print-reply=literal", *args], env=env, capture_output=True,
+                          text=True, timeout=30)
+    return done.stdout.strip() if done.returncode == 0 else None
+
+
+def wait_for_accessibility(env, timeout=30):
+    """Waits until the session's accessibility bus and its registry answer. Asking for either
+    before the launcher owns its name would start a second launcher through bus activation,
+    which loses the race for the name and takes its bus, and the registry on it, down again."""
+    owned = ["--session", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"]
+    wait_for(lambda: _bus_call(env, *owned) == "boolean true", timeout, what="the accessibility launcher")
+    address = wait_for(lambda: _bus_call(env, "--session", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                                         "org.a11y.Bus.GetAddress"), timeout, what="the accessibility bus")
+    wait_for(lambda: _bus_call(env, f"--bus={address}", "--dest=org.a11y.atspi.Registry",
+                               "/org/a11y/atspi/accessible/root", "org.freedesktop.DBus.Peer.Ping") is not None,
+             timeout, what="the accessibility registry")
+
+
+def _become_subreaper():
+    """Orphans of the session's processes (daemons that fork away) become this process's
+    children rather than init's, so that the session can find and stop them."""
+    ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER
+
+
+def _children():
+    me = os.getpid()
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            stat = Path(f"/proc/{entry}/stat").read_text()
+        except OSError:
+            continue
+        # The command name, in parentheses, may itself hold spaces and parentheses.
+        fields = stat[stat.rindex(")") + 2:].split()
+        if int(fields[1]) == me:
+            found.append(int(entry))
+    return found
+
+
+def stop_descendants(timeout=10):
+    """Stops every process below this one; the grandchildren of a stopped child are
+    reparented here in turn and stopped on the next round."""
+    deadline = time.monotonic() + timeout
+    while True:
+        children = _children()
+        if not children:
+            return
+        force = time.monotonic() > deadline
+        for pid in children:
+            try:
+                os.kill(pid, signal.SIGKILL if force else signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        time.sleep(0.1)
+        for pid in children:
+            try:
+                os.waitpid(pid, os.WNOHANG)
+            except ChildProcessError:
+                pass
+        if force and time.monotonic() > deadline + timeout:
+            raise AssertionError(f"processes {children} would not stop")
 
 
 def walk(accessible, depth=0, limit=40):
@@ -102,21 +211,20 @@ class Session:
         opener.chmod(0o755)
         self.processes = []
         self.env = None
+        self.xvfb = self.dbus = self.atspi = None
 
     # Setting up and tearing down -------------------------------------------------------------
 
     def __enter__(self):
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            display = ":" + pipe.readline().strip()
-        # The display number can come before the server answers; wait until it does.
-        wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env={"DISPLAY": display},
-                                        capture_output=True).returncode == 0,
-                 what=f"the X server on {display}")
+        _become_subreaper()
+        try:
+            return self._set_up()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+
+    def _set_up(self):
+        self.xvfb, display = start_x_server()
         env = {
             "PATH": f"{self.bin}:/usr/local/bin:/usr/bin:/bin",
             "HOME": str(self.home),
@@ -128,21 +236,23 @@ class Session:
             "QT_ACCESSIBILITY": "1",
             "NO_AT_BRIDGE": "0",
         }
-        output = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, check=True,
-                                capture_output=True, text=True).stdout
-        for line in output.splitlines():
-            if "=" in line:
-                key, value = line.split("=", 1)
-                value = value.rstrip(";").strip("'")
-                if key in ("DBUS_SESSION_BUS_ADDRESS", "DBUS_SESSION_BUS_PID"):
-                    env[key] = value
-        self.dbus_pid = int(env["DBUS_SESSION_BUS_PID"])
+        # The session bus is a child of this process, so that it ends with the session.
+        read_end, write_end = os.pipe()
+        self.dbus = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", f"--print-address={write_end}"],
+            pass_fds=(write_end,), env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            address = pipe.readline().strip()
+        if not address:
+            raise AssertionError("the session bus did not start")
+        env["DBUS_SESSION_BUS_ADDRESS"] = address
         self.env = env
         # pyatspi talks to the accessibility bus of this session's D-Bus.
         os.environ.update({k: env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
         self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(0.5)
+        wait_for_accessibility(env)
         global pyatspi
         if pyatspi is None:
             import pyatspi as module
@@ -154,16 +264,12 @@ class Session:
             if process.poll() is None:
                 process.kill()
                 process.wait()
-        for process in (self.atspi, self.xvfb):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-        try:
-            os.kill(self.dbus_pid, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
+        for process in (self.atspi, self.dbus, self.xvfb):
+            if process is not None:
+                stop(process)
+        # The accessibility bus and registry, and anything else the session started, ended up
+        # children of this process: stop them too.
+        stop_descendants()
         shutil.rmtree(self.root, ignore_errors=True)
         return False
 

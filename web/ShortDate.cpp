@@ -1,7 +1,6 @@
 #include "web/ShortDate.h"
 
 #include "web/ReminderRule.h"
-#include "workflow/UiText.h"
 
 namespace {
 // Qt cannot read back the digits of a few scripts outside the basic plane (Chakma, Adlam);
@@ -15,7 +14,8 @@ QLocale DigitsLocale(const QLocale& locale, const QString& format) {
 } // namespace
 
 QString ShortDateFormat(const QLocale& locale) {
-    return ToQString(parsiva::WidenYear(ToStdString(locale.dateFormat(QLocale::ShortFormat))));
+    return QString::fromStdString(
+        parsiva::WidenYear(locale.dateFormat(QLocale::ShortFormat).toStdString()));
 }
 
 QString ShortDateText(QDate date, const QLocale& locale) {

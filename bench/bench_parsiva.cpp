@@ -1,13 +1,13 @@
 // In-process benchmarks of the paths a user waits on.
-#include "readings/ReadingActions.h"
-#include "readings/ReadingFile.h"
-#include "readings/frmSave.h"
-#include "signs/Classification.h"
-#include "signs/SignCatalogue.h"
+#include "ui/readings/ReadingActions.h"
+#include "core/readings/ReadingFile.h"
+#include "ui/readings/frmSave.h"
+#include "core/signs/Classification.h"
+#include "core/signs/SignCatalogue.h"
 #include "tests/support/FakeServices.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <benchmark/benchmark.h>
 

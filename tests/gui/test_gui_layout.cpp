@@ -1,13 +1,13 @@
 #include "tests/support/FakeServices.h"
 
-#include "readings/frmSave.h"
-#include "signs/SignCatalogue.h"
-#include "web/LinkLabel.h"
-#include "web/frmAbout.h"
-#include "web/frmExitScreen.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/frmSave.h"
+#include "core/signs/SignCatalogue.h"
+#include "ui/web/LinkLabel.h"
+#include "ui/web/frmAbout.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <gtest/gtest.h>
 

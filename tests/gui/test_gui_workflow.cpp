@@ -1,9 +1,9 @@
 #include "tests/support/FakeServices.h"
 
-#include "web/frmExitScreen.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <gtest/gtest.h>
 

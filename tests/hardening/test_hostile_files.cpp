@@ -1,9 +1,9 @@
 #include "tests/hardening/Hardening.h"
 
-#include "readings/frmSave.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/frmSave.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <QComboBox>
 #include <QDir>

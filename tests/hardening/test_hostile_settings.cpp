@@ -1,10 +1,10 @@
 #include "tests/hardening/Hardening.h"
 
-#include "readings/TextCodec.h"
-#include "web/Settings.h"
-#include "web/ShortDate.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmMain.h"
+#include "core/readings/TextCodec.h"
+#include "ui/web/Settings.h"
+#include "platform/ShortDate.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmMain.h"
 
 #include <QDir>
 #include <QFileInfo>

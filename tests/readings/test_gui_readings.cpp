@@ -1,14 +1,14 @@
 #include "tests/support/FakeServices.h"
 
-#include "readings/ReadingActions.h"
-#include "readings/ReportBlocks.h"
-#include "readings/RichTextLinks.h"
-#include "readings/frmSave.h"
-#include "signs/SignCatalogue.h"
-#include "web/PageAddresses.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/ReadingActions.h"
+#include "core/readings/ReportBlocks.h"
+#include "ui/readings/RichTextLinks.h"
+#include "ui/readings/frmSave.h"
+#include "core/signs/SignCatalogue.h"
+#include "core/web/PageAddresses.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <gtest/gtest.h>
 

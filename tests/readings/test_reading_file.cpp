@@ -1,5 +1,5 @@
-#include "readings/ReadingFile.h"
-#include "readings/TextCodec.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/TextCodec.h"
 
 #include <gtest/gtest.h>
 

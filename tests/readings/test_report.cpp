@@ -1,7 +1,7 @@
-#include "readings/ReportBlocks.h"
-#include "readings/WebAddresses.h"
-#include "signs/SignCatalogue.h"
-#include "web/PageAddresses.h"
+#include "core/readings/ReportBlocks.h"
+#include "core/readings/WebAddresses.h"
+#include "core/signs/SignCatalogue.h"
+#include "core/web/PageAddresses.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "tests/support/FakeServices.h"
 
 #include "platform/Printer.h"
-#include "readings/frmSave.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/frmSave.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "readings/TextCodec.h"
+#include "core/readings/TextCodec.h"
 
 #include <gtest/gtest.h>
 

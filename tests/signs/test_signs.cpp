@@ -1,5 +1,5 @@
-#include "signs/Classification.h"
-#include "signs/SignCatalogue.h"
+#include "core/signs/Classification.h"
+#include "core/signs/SignCatalogue.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "workflow/Program.h"
+#include "ui/workflow/Program.h"
 
 #include <gtest/gtest.h>
 

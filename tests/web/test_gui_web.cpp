@@ -1,15 +1,15 @@
 #include "tests/support/FakeServices.h"
 
-#include "readings/TextCodec.h"
-#include "web/LaunchPages.h"
-#include "web/LinkLabel.h"
-#include "web/ShortDate.h"
-#include "web/WebTexts.h"
-#include "web/frmAbout.h"
-#include "web/frmExitScreen.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "core/readings/TextCodec.h"
+#include "ui/web/LaunchPages.h"
+#include "ui/web/LinkLabel.h"
+#include "platform/ShortDate.h"
+#include "core/web/WebTexts.h"
+#include "ui/web/frmAbout.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <gtest/gtest.h>
 

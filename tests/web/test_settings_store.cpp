@@ -1,9 +1,9 @@
 #include "tests/support/FakeServices.h"
 
-#include "readings/TextCodec.h"
-#include "web/Settings.h"
-#include "web/ShortDate.h"
-#include "web/UpdateReminder.h"
+#include "core/readings/TextCodec.h"
+#include "ui/web/Settings.h"
+#include "platform/ShortDate.h"
+#include "ui/web/UpdateReminder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "web/ReminderRule.h"
-#include "web/TellAFriend.h"
-#include "web/WebTexts.h"
+#include "core/web/ReminderRule.h"
+#include "core/web/TellAFriend.h"
+#include "core/web/WebTexts.h"
 
 #include <gtest/gtest.h>
 

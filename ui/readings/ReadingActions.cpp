@@ -1,0 +1,99 @@
+#include "ui/readings/ReadingActions.h"
+
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReadingTexts.h"
+#include "ui/workflow/Program.h"
+#include "ui/workflow/UiText.h"
+#include "ui/workflow/frmMain.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+void showCritical(Program& program, QWidget* parent, std::string_view message) {
+    ShowNotice(program, parent, message, parsiva::NoticeIcon::Critical);
+}
+} // namespace
+
+bool WriteAllBytes(QIODevice& file, std::string_view bytes) {
+    const auto size = static_cast<qint64>(bytes.size());
+    return file.write(bytes.data(), size) == size;
+}
+
+bool SaveReadingFile(const QString& path, const parsiva::BirthDetails& details,
+                     const ReadingFileWriter& write) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const std::string& line : parsiva::ReadingFileLines(details)) {
+        // Returning without commit() discards the temporary file.
+        if (!write(file, line))
+            return false;
+    }
+    // Qt 6.4's commit() puts the file in place even when writing out its last buffered bytes
+    // fails (a full disk), so that failure is caught here first.
+    if (!file.flush())
+        return false;
+    return file.commit();
+}
+
+std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path) {
+    // Opening a pipe or a device can wait for ever; only a regular file holds a reading.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parsiva::ReadReadingLines([&file](std::span<char> buffer) -> std::optional<std::size_t> {
+        const qint64 got = file.read(buffer.data(), static_cast<qint64>(buffer.size()));
+        if (got < 0)
+            return std::nullopt;
+        return static_cast<std::size_t>(got);
+    });
+}
+
+void SaveReading(Program& program, QWidget* parent) {
+    const QString path = program.services.fileDialogs.getSaveFileName(
+        parent, ToQString(parsiva::SaveDialogTitle), ToQString(parsiva::SaveDialogFilter),
+        ToQString(parsiva::ReadingFileExtension));
+    if (path.isEmpty())
+        return;
+    if (!SaveReadingFile(path, program.birthDetails))
+        showCritical(program, parent, parsiva::ReadingNotSavedMessage);
+}
+
+void OpenReading(Program& program, frmMain& form) {
+    const QString path = program.services.fileDialogs.getOpenFileName(
+        &form, ToQString(parsiva::OpenDialogTitle), ToQString(parsiva::OpenDialogFilter),
+        ToQString(parsiva::ReadingFileExtension));
+    if (path.isEmpty())
+        return;
+    if (!parsiva::HasReadingFileEnding(ToStdString(path))) {
+        showCritical(program, &form, parsiva::CheckTheFileMessage);
+        return;
+    }
+    const auto lines = ReadReadingFile(path);
+    if (!lines) {
+        showCritical(program, &form, parsiva::CheckTheFileMessage);
+        return;
+    }
+    const parsiva::OpenedReading opened = parsiva::InterpretReadingLines(*lines);
+    form.fillInputs(ToQString(opened.Name), opened.MonthIndex, opened.DayIndex, opened.YearIndex);
+    // A date that matches no list entry would give a reading the file never held.
+    if (!opened.AllDateLinesMatch()) {
+        showCritical(program, &form, parsiva::CheckTheFileMessage);
+        return;
+    }
+    form.Proceed();
+}
+
+void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {
+    QTextCursor cursor = RTB.textCursor();
+    cursor.clearSelection();
+    RTB.setTextCursor(cursor);
+    if (!program.services.printer.print(*RTB.document()))
+        showCritical(program, parent, parsiva::ReportNotPrintedMessage);
+}

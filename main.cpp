@@ -2,6 +2,7 @@
 #include "ui/web/ProgramIcon.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/StartUp.h"
+#include "ui/workflow/WindowMoves.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     Program program(Services{messages, instanceLock, random, process, clock, launcher, settings,
                              fileDialogs, printer, clipboard},
                     applicationName);
+    UseWindowMoves(program);
 
     if (!StartUp(program))
         return 0;

@@ -129,7 +129,8 @@ frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign) {
 
 frmSave* ShowReport(TestWorld& world) {
     world.program.birthDetails.Name = "Ann Lee";
-    auto* report = new frmSave(world.program, *ShowResult(world, "Shahrivar"));
+    auto* result = ShowResult(world, "Shahrivar");
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
     report->show();
     return report;

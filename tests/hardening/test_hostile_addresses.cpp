@@ -202,7 +202,7 @@ TEST(ReportLinks, APressAnywhereInAReportOfHostileAddressesOpensOnlyWebPages) {
     DeleteClosedWindows();
     frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
-    auto* report = new frmSave(world.program, *result);
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
     report->show();
 

@@ -1,5 +1,6 @@
 #include "tests/hardening/Hardening.h"
 
+#include "ui/workflow/WindowMoves.h"
 #include "ui/readings/frmSave.h"
 #include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
@@ -49,7 +50,10 @@ public:
 
 class FilesFixture : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void SetUp() override {
+        UseWindowMoves(program);
+        ASSERT_TRUE(dir.isValid());
+    }
     void TearDown() override { CloseEverything(program); }
 
     // The birth-details form with the lists on March, 2, 1950 and a name typed, so that every
@@ -336,7 +340,7 @@ TEST_P(SaveFault, SaysSoAndKeepsTheEarlierFileByteForByte) {
     frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     // Shown without its modal loop, so the test can press Save in it.
-    auto* report = new frmSave(program, *result);
+    auto* report = new frmSave(program, *result, result->resultCaptions());
     program.adoptWindow(report);
     report->show();
 

@@ -1,6 +1,7 @@
 #include "tests/hardening/Hardening.h"
 
 #include "core/readings/TextCodec.h"
+#include "ui/workflow/WindowMoves.h"
 #include "ui/web/Settings.h"
 #include "platform/ShortDate.h"
 #include "ui/workflow/StartUp.h"
@@ -22,6 +23,7 @@ namespace {
 class HostileStore : public ::testing::Test {
 protected:
     void SetUp() override {
+        UseWindowMoves(program);
         ASSERT_TRUE(folder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());

@@ -71,7 +71,7 @@ protected:
 
     // The report window shown without its modal loop, so a test can work in it.
     frmSave* showReport(frmIranianAstrologyResult* result) {
-        auto* report = new frmSave(world.program, *result);
+        auto* report = new frmSave(world.program, *result, result->resultCaptions());
         world.program.adoptWindow(report);
         report->show();
         return report;

@@ -33,7 +33,7 @@ TEST(QtPrinterToPdf, PrintsEveryBlockOfTheReport) {
     DeleteClosedWindows();
     const auto results = OpenWindowsOf<frmIranianAstrologyResult>();
     ASSERT_EQ(results.size(), 1);
-    auto* report = new frmSave(world.program, *results.front());
+    auto* report = new frmSave(world.program, *results.front(), results.front()->resultCaptions());
     world.program.adoptWindow(report);
 
     QTemporaryDir dir;

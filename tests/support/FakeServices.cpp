@@ -1,5 +1,7 @@
 #include "tests/support/FakeServices.h"
 
+#include "ui/workflow/WindowMoves.h"
+
 #include <QCoreApplication>
 #include <QTextDocument>
 #include <QUrl>
@@ -68,7 +70,9 @@ bool FakePrinter::print(const QTextDocument& document) {
 TestWorld::TestWorld()
     : program(Services{messages, instanceLock, random, process, clock, launcher, settings,
                        fileDialogs, printer, clipboard},
-              QStringLiteral("parsiva-test")) {}
+              QStringLiteral("parsiva-test")) {
+    UseWindowMoves(program);
+}
 
 TestWorld::~TestWorld() {
     // Windows left by a test must not reach into the next test's world.

@@ -1,6 +1,7 @@
 #include "tests/support/FakeServices.h"
 
 #include "core/readings/TextCodec.h"
+#include "ui/workflow/WindowMoves.h"
 #include "ui/web/Settings.h"
 #include "platform/ShortDate.h"
 #include "ui/web/UpdateReminder.h"
@@ -22,6 +23,7 @@ namespace {
 // The real store, kept in a temporary folder in place of the user's own settings.
 struct RealStore : ::testing::Test {
     void SetUp() override {
+        UseWindowMoves(program);
         ASSERT_TRUE(folder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());

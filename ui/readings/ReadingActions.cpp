@@ -4,7 +4,6 @@
 #include "core/readings/ReadingTexts.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
-#include "ui/workflow/frmMain.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,29 +64,19 @@ void SaveReading(Program& program, QWidget* parent) {
         showCritical(program, parent, parsiva::ReadingNotSavedMessage);
 }
 
-void OpenReading(Program& program, frmMain& form) {
+OpenedReadingFile OpenReading(Program& program, QWidget* parent) {
+    using Outcome = OpenedReadingFile::Outcome;
     const QString path = program.services.fileDialogs.getOpenFileName(
-        &form, ToQString(parsiva::OpenDialogTitle), ToQString(parsiva::OpenDialogFilter),
+        parent, ToQString(parsiva::OpenDialogTitle), ToQString(parsiva::OpenDialogFilter),
         ToQString(parsiva::ReadingFileExtension));
     if (path.isEmpty())
-        return;
-    if (!parsiva::HasReadingFileEnding(ToStdString(path))) {
-        showCritical(program, &form, parsiva::CheckTheFileMessage);
-        return;
-    }
+        return {Outcome::Cancelled, {}};
+    if (!parsiva::HasReadingFileEnding(ToStdString(path)))
+        return {Outcome::Refused, {}};
     const auto lines = ReadReadingFile(path);
-    if (!lines) {
-        showCritical(program, &form, parsiva::CheckTheFileMessage);
-        return;
-    }
-    const parsiva::OpenedReading opened = parsiva::InterpretReadingLines(*lines);
-    form.fillInputs(ToQString(opened.Name), opened.MonthIndex, opened.DayIndex, opened.YearIndex);
-    // A date that matches no list entry would give a reading the file never held.
-    if (!opened.AllDateLinesMatch()) {
-        showCritical(program, &form, parsiva::CheckTheFileMessage);
-        return;
-    }
-    form.Proceed();
+    if (!lines)
+        return {Outcome::Refused, {}};
+    return {Outcome::Read, parsiva::InterpretReadingLines(*lines)};
 }
 
 void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/readings/ReadingFile.h"
 #include "core/signs/Classification.h"
 
 #include <QString>
@@ -14,7 +15,6 @@ class Program;
 class QIODevice;
 class QTextEdit;
 class QWidget;
-class frmMain;
 
 // Writes one piece of a reading file; false when the write failed.
 using ReadingFileWriter = std::function<bool(QIODevice& file, std::string_view bytes)>;
@@ -31,8 +31,16 @@ std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path);
 // The report window's Save: asks for a file and writes BirthDetails into it.
 void SaveReading(Program& program, QWidget* parent);
 
-// The birth-details form's Open: reads a reading file into the form and runs Proceed.
-void OpenReading(Program& program, frmMain& form);
+// What Open found: the user cancelled, the file was refused before its lines could be read, or
+// the lines it read with the list entries they match.
+struct OpenedReadingFile {
+    enum class Outcome { Cancelled, Refused, Read };
+    Outcome outcome = Outcome::Cancelled;
+    parsiva::OpenedReading reading; // when Read
+};
+
+// The birth-details form's Open: asks for a reading file and reads it; the form applies it.
+OpenedReadingFile OpenReading(Program& program, QWidget* parent);
 
 // The report window's Print: the whole report, never a selected part, on the default printer.
 void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent);

@@ -8,15 +8,14 @@
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/WindowFit.h"
-#include "ui/workflow/frmIranianAstrologyResult.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 
-frmSave::frmSave(Program& program, frmIranianAstrologyResult& resultForm)
-    : QDialog(&resultForm), m_program(program), m_resultForm(resultForm),
+frmSave::frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCaptions& captions)
+    : QDialog(&resultForm), m_program(program), m_captions(captions),
       ui(std::make_unique<Ui::frmSave>()) {
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
@@ -52,12 +51,8 @@ void frmSave::Form_Load() {
     // First, so that the addresses below become links as they arrive.
     HookRichTextLinks(m_program, ui->RTB, this);
 
-    parsiva::ResultCaptions captions;
-    for (int i = 0; i < 4; ++i)
-        captions[static_cast<std::size_t>(i)] = ToStdString(m_resultForm.lblResult(i)->text());
-
     QTextCursor cursor = ui->RTB->textCursor();
-    for (const parsiva::ReportRun& run : parsiva::ComposeReport(m_program.birthDetails, captions)) {
+    for (const parsiva::ReportRun& run : parsiva::ComposeReport(m_program.birthDetails, m_captions)) {
         const parsiva::RunLook look = parsiva::LookOf(run.Style);
         QTextCharFormat format;
         format.setFontWeight(look.Bold ? QFont::Bold : QFont::Normal);

@@ -1,22 +1,23 @@
 #pragma once
 
+#include "core/readings/ReportBlocks.h"
+
 #include <QDialog>
 
 #include <memory>
 
 class Program;
 class QTextEdit;
-class frmIranianAstrologyResult;
 namespace Ui {
 class frmSave;
 }
 
 // The report window: the current reading as a formatted report, to save or print. Modal over
-// the result form, whose result fields it reads when it loads.
+// the result form, whose result captions it is given.
 class frmSave : public QDialog {
     Q_OBJECT
 public:
-    frmSave(Program& program, frmIranianAstrologyResult& resultForm);
+    frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCaptions& captions);
     ~frmSave() override;
 
     QTextEdit* richTextBox() const;
@@ -40,6 +41,6 @@ private:
     void RTB_MouseUp();
 
     Program& m_program;
-    frmIranianAstrologyResult& m_resultForm;
+    parsiva::ResultCaptions m_captions;
     std::unique_ptr<Ui::frmSave> ui;
 };

@@ -7,7 +7,6 @@
 #include "core/web/TellAFriend.h"
 #include "core/web/WebTexts.h"
 #include "ui/workflow/Program.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/WindowFit.h"
 
@@ -99,11 +98,11 @@ void frmExitScreen::closeEvent(QCloseEvent* event) {
 }
 
 void frmExitScreen::Form_Unload() {
-    CloseAllAndEnd(m_program);
+    m_program.moves().CloseAllAndEnd();
 }
 
 void frmExitScreen::cmdClose_Click() {
-    CloseAllAndEnd(m_program);
+    m_program.moves().CloseAllAndEnd();
 }
 
 void frmExitScreen::lblGoToHome_Click() {

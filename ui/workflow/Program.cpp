@@ -3,6 +3,8 @@
 Program::Program(const Services& services, QString applicationName)
     : services(services), applicationName(std::move(applicationName)) {}
 
+Program::~Program() = default;
+
 void Program::adoptWindow(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_windows.removeAll(nullptr);
@@ -17,4 +19,13 @@ QList<QWidget*> Program::openWindows() const {
             open.append(window.data());
     }
     return open;
+}
+
+Moves& Program::moves() {
+    Q_ASSERT_X(m_moves, "Program::moves", "no moves installed: call UseWindowMoves first");
+    return *m_moves;
+}
+
+void Program::setMoves(std::unique_ptr<Moves> moves) {
+    m_moves = std::move(moves);
 }

@@ -5,6 +5,7 @@
 #include "core/signs/Classification.h"
 #include "core/signs/SignCatalogue.h"
 #include "core/web/ReferralDetails.h"
+#include "ui/workflow/Moves.h"
 
 #include <QList>
 #include <QPointer>
@@ -12,12 +13,14 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // Everything that outlives a window, for the whole run. main() makes one; each test its own.
 class Program {
 public:
     Program(const Services& services, QString applicationName);
+    ~Program();
 
     Services services;
     // The executable's file name without extension: the settings store's application name.
@@ -38,6 +41,11 @@ public:
     void adoptWindow(QWidget* window);
     QList<QWidget*> openWindows() const;
 
+    // The moves between windows, installed once by whoever creates the program.
+    Moves& moves();
+    void setMoves(std::unique_ptr<Moves> moves);
+
 private:
     QList<QPointer<QWidget>> m_windows;
+    std::unique_ptr<Moves> m_moves;
 };

@@ -1,11 +1,9 @@
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui_frmIranianAstrologyResult.h"
 
-#include "ui/readings/frmSave.h"
 #include "ui/web/LinkLabel.h"
 #include "ui/web/WebLinks.h"
 #include "ui/workflow/Program.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/WindowFit.h"
 
@@ -82,6 +80,13 @@ QLabel* frmIranianAstrologyResult::lblLabel(int index) const {
     return headings[index];
 }
 
+parsiva::ResultCaptions frmIranianAstrologyResult::resultCaptions() const {
+    parsiva::ResultCaptions captions;
+    for (int i = 0; i < 4; ++i)
+        captions[static_cast<std::size_t>(i)] = ToStdString(lblResult(i)->text());
+    return captions;
+}
+
 void frmIranianAstrologyResult::showReading(const parsiva::ReadingResult& reading) {
     lblResult(0)->setText(ToQString(reading.Heading));
     lblResult(1)->setText(ToQString(reading.Season));
@@ -90,16 +95,13 @@ void frmIranianAstrologyResult::showReading(const parsiva::ReadingResult& readin
 }
 
 void frmIranianAstrologyResult::cmdPrint_Click() {
-    auto* report = new frmSave(m_program, *this);
-    m_program.adoptWindow(report);
-    // Modal; exec() deletes the window on return, as adoption asks for delete-on-close.
-    report->exec();
+    m_program.moves().ShowReport(*this, resultCaptions());
 }
 
 void frmIranianAstrologyResult::cmdBack_Click() {
     m_moving = true;
     close();
-    ShowMainForm(m_program);
+    m_program.moves().ShowMainForm();
 }
 
 void frmIranianAstrologyResult::cmdExit_Click() {
@@ -125,5 +127,5 @@ void frmIranianAstrologyResult::closeEvent(QCloseEvent* event) {
 
 void frmIranianAstrologyResult::Form_Unload() {
     if (!m_moving)
-        RunExitPath(m_program);
+        m_program.moves().RunExitPath();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/readings/ReportBlocks.h"
 #include "core/signs/SignCatalogue.h"
 
 #include <QMainWindow>
@@ -24,6 +25,8 @@ public:
     void showReading(const parsiva::ReadingResult& reading);
     QLabel* lblResult(int index) const;
     QLabel* lblLabel(int index) const;
+    // The four result texts as shown, for the report.
+    parsiva::ResultCaptions resultCaptions() const;
 
 public slots:
     void cmdPrint_Click();

@@ -2,13 +2,12 @@
 #include "ui_frmMain.h"
 
 #include "ui/readings/ReadingActions.h"
+#include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
 #include "ui/web/WebLinks.h"
 #include "ui/workflow/Program.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/WindowFit.h"
-#include "ui/workflow/frmIranianAstrologyResult.h"
 
 #include <QCloseEvent>
 
@@ -80,10 +79,7 @@ void frmMain::Proceed() {
                            ToStdString(ui->cboMonth->currentText()),
                            ToStdString(ui->cboYear->currentText()));
 
-    auto* result = new frmIranianAstrologyResult(m_program);
-    m_program.adoptWindow(result);
-    result->showReading(m_program.readingResult);
-    result->show();
+    m_program.moves().ShowResultForm();
 
     m_moving = true;
     close();
@@ -102,7 +98,19 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-    OpenReading(m_program, *this);
+    const OpenedReadingFile file = OpenReading(m_program, this);
+    if (file.outcome == OpenedReadingFile::Outcome::Cancelled)
+        return;
+    if (file.outcome == OpenedReadingFile::Outcome::Read) {
+        const parsiva::OpenedReading& opened = file.reading;
+        fillInputs(ToQString(opened.Name), opened.MonthIndex, opened.DayIndex, opened.YearIndex);
+    }
+    // A date that matches no list entry would give a reading the file never held.
+    if (file.outcome == OpenedReadingFile::Outcome::Refused || !file.reading.AllDateLinesMatch()) {
+        ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical);
+        return;
+    }
+    Proceed();
 }
 
 void frmMain::fillInputs(const QString& name, std::optional<int> monthIndex,
@@ -123,5 +131,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() {
     if (!m_moving)
-        RunExitPath(m_program);
+        m_program.moves().RunExitPath();
 }

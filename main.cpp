@@ -1,21 +1,15 @@
 #include "platform/Services.h"
-#include "ui/web/ProgramIcon.h"
+#include "ui/workflow/ConfigureApplication.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/StartUp.h"
 #include "ui/workflow/WindowMoves.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The run ends only through the end-of-run routine, never because a window closed.
-    app.setQuitOnLastWindowClosed(false);
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QApplication::setWindowIcon(ProgramIcon());
-    // Lets the desktop match the windows to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Parsiva"));
+    ConfigureApplication(app);
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
     QtMessages messages;

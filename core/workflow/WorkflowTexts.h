@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/ProgramIdentity.h"
+
 #include <string_view>
 
 namespace parsiva {
 
 // Which icon a message box carries; the windows map it onto the desktop's own.
 enum class NoticeIcon { Critical, Information };
-
-inline constexpr std::string_view ProgramTitle = "Parsiva";
-inline constexpr std::string_view WindowCaption = "Parsiva v1.10";
 
 inline constexpr std::string_view AlreadyRunningMessage = "Application is already running";
 inline constexpr std::string_view EnterYourNameMessage = "Please Enter Your Name";

@@ -15,6 +15,7 @@ inline constexpr std::string_view DonatePageId = "donate";
 inline constexpr std::string_view FullyBrandedPageId = "fully-branded";
 inline constexpr std::string_view CoBrandPageId = "co-brand";
 inline constexpr std::string_view SoftwaresPageId = "velmorasoftwares";
+inline constexpr std::string_view ReferralPageId = "qxvs-refer-a-friend";
 
 // SiteBase + "/parsiva/ssd.php?page=" + page id: every fixed page goes through this one script.
 std::string PageAddress(std::string_view pageId);

@@ -15,8 +15,6 @@ inline constexpr std::string_view FriendNamePlaceholder = "Friend's Name";
 inline constexpr std::string_view FriendEmailPlaceholder = "Friend's Email Address";
 inline constexpr std::string_view MessagePlaceholder = "Your Message";
 
-inline constexpr std::string_view ReferralPageId = "qxvs-refer-a-friend";
-
 // The boxes' texts as typed, each trimmed of outer spaces.
 ReferralDetails TrimmedReferral(const ReferralDetails& typed);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/web/PromoTexts.h"
+
 #include <string_view>
 
 namespace parsiva {
@@ -10,9 +12,9 @@ inline constexpr std::string_view AboutDescriptionText =
     "and the personality traits that come with it from your date of birth. Enter your name and "
     "birthday, and Parsiva finds your place in the Persian zodiac.";
 // The fully-branded offer of the link labels, without its closing invitation.
-inline constexpr std::string_view AboutOfferText =
-    "Home business offer: start your own Internet business and make money online by getting this "
-    "software fully branded for your web site.";
+inline constexpr std::size_t AboutOfferEnd = lblFullBrandText.rfind(" Click here");
+static_assert(AboutOfferEnd != std::string_view::npos, "the offer's invitation has moved");
+inline constexpr std::string_view AboutOfferText = lblFullBrandText.substr(0, AboutOfferEnd);
 inline constexpr std::string_view AboutMoreDetailsText = "Click here for more details";
 inline constexpr std::string_view AboutHomePagePrefix = "Click here to visit ";
 

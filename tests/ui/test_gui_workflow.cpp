@@ -247,46 +247,64 @@ TEST_P(BackBy, GivesAFreshMainFormAndKeepsTheStoredReading) {
 
 INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackBy, ::testing::Values("button", "menu"));
 
-enum class Leave { MainMenuExit, MainCloseBox, ResultButton, ResultMenu, ResultCloseBox };
+// Which closings of the workflow windows reach the exit screen, and that closing the exit
+// screen then ends the run.
+struct ExitPathCase {
+    const char* label;
+    bool resultWindow; // else the birth-details form
+    const char* control; // a button, a menu item, or null for the close box
+    bool reachesExitScreen;
+};
 
-class LeavingBy : public Workflow, public ::testing::WithParamInterface<Leave> {};
+class ExitPath : public Workflow, public ::testing::WithParamInterface<ExitPathCase> {};
 
-TEST_P(LeavingBy, ClosingAWorkflowWindowOtherwiseThanByAMoveEndsTheRunThroughTheExitScreen) {
+TEST_P(ExitPath, OpensTheExitScreenUnlessTheWindowMovesAndClosingItEndsTheRun) {
+    const ExitPathCase& c = GetParam();
     frmMain* form = start();
-    QWidget* closing = form;
-    if (GetParam() == Leave::MainMenuExit) {
-        child<QAction>(form, "mnuExit")->trigger();
-    } else if (GetParam() == Leave::MainCloseBox) {
-        form->close();
-    } else {
+    ASSERT_NE(form, nullptr);
+    QMainWindow* window = form;
+    if (c.resultWindow) {
         enter(form, "Ann", "May", "2", "1990");
         form->Proceed();
         DeleteClosedWindows();
-        frmIranianAstrologyResult* result = theResultForm();
-        ASSERT_NE(result, nullptr);
-        closing = result;
-        if (GetParam() == Leave::ResultButton)
-            child<QPushButton>(result, "cmdExit")->click();
-        else if (GetParam() == Leave::ResultMenu)
-            child<QAction>(result, "mnuExit")->trigger();
-        else
-            result->close();
+        window = theResultForm();
+        ASSERT_NE(window, nullptr);
+    } else {
+        child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann"));
     }
-    EXPECT_FALSE(closing->isVisible());
-    // The run goes on with the exit screen alone; closing that ends it.
-    EXPECT_EQ(world.process.ends, 0);
+    if (!c.control)
+        window->close();
+    else if (auto* item = window->findChild<QAction*>(QLatin1String(c.control)))
+        item->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(window, c.control), Qt::LeftButton);
+
+    EXPECT_FALSE(window->isVisible());
     const QList<frmExitScreen*> screens = OpenWindowsOf<frmExitScreen>();
-    ASSERT_EQ(screens.size(), 1);
+    EXPECT_EQ(screens.size(), c.reachesExitScreen ? 1 : 0);
+    EXPECT_EQ(world.process.ends, 0);
+    if (!c.reachesExitScreen || screens.size() != 1)
+        return;
+    // The run goes on with the exit screen alone; closing that ends it.
+    EXPECT_EQ(world.program.openWindows().size(), 1);
     screens.front()->close();
     EXPECT_EQ(world.process.ends, 1);
     DeleteClosedWindows();
     EXPECT_TRUE(world.program.openWindows().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWay, LeavingBy,
-                         ::testing::Values(Leave::MainMenuExit, Leave::MainCloseBox,
-                                           Leave::ResultButton, Leave::ResultMenu,
-                                           Leave::ResultCloseBox));
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExitPath,
+    ::testing::Values(ExitPathCase{"MainMenuExit", false, "mnuExit", true},
+                      ExitPathCase{"MainCloseBox", false, nullptr, true},
+                      ExitPathCase{"MainProceed", false, "cmdProceed", false},
+                      ExitPathCase{"MainMenuProceed", false, "mnuProceed", false},
+                      ExitPathCase{"ResultExitButton", true, "cmdExit", true},
+                      ExitPathCase{"ResultMenuExit", true, "mnuExit", true},
+                      ExitPathCase{"ResultCloseBox", true, nullptr, true},
+                      ExitPathCase{"ResultBack", true, "cmdBack", false},
+                      ExitPathCase{"ResultMenuBack", true, "mnuBack", false}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // Records the order in which windows are closed.
 class RecordingWindow : public QWidget {

@@ -126,14 +126,6 @@ std::function<void(const QString&, ScriptedDialogs&)> Bytes(QByteArray bytes) {
     return [bytes](const QString& path, ScriptedDialogs&) { WriteFile(path, bytes); };
 }
 
-QByteArray Garbage(std::size_t size) {
-    std::mt19937 engine(6);
-    QByteArray bytes;
-    for (std::size_t i = 0; i < size; ++i)
-        bytes.append(static_cast<char>(engine() & 0xFF));
-    return bytes;
-}
-
 QByteArray NulAfterEveryByte(const QByteArray& bytes) {
     QByteArray spaced;
     for (const char byte : bytes) {
@@ -196,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Only CR ends a line, and the decoder drops the LF bytes: one long name, no date.
         OpenCase{"LineFeedsOnly", Bytes(QByteArray(AnnLeeFile).replace("\r\n", "\n")), CheckTheFile,
                  Critical, "Ann LeeAugust231975", "March", "2", "1950"},
-        OpenCase{"BinaryGarbage", Bytes(Garbage(4096)), CheckTheFile, Critical, nullptr, "March",
+        OpenCase{"BinaryGarbage", Bytes(Garbage(4096, 6)), CheckTheFile, Critical, nullptr, "March",
                  "2", "1950"},
         // The decoder drops every code below 85, NUL among them.
         OpenCase{"NulAfterEveryByte", Bytes(NulAfterEveryByte(AnnLeeFile)), nullptr, Critical,

@@ -71,14 +71,6 @@ void Inflate(const QString& file, const QByteArray& unit, qsizetype times) {
     WriteFile(file, bytes);
 }
 
-QByteArray Garbage(std::size_t size) {
-    std::mt19937 engine(1);
-    QByteArray bytes;
-    for (std::size_t i = 0; i < size; ++i)
-        bytes.append(static_cast<char>(engine() & 0xFF));
-    return bytes;
-}
-
 struct StoreCase {
     const char* label;
     std::function<void(const QString& file)> make;
@@ -151,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   false, true},
         StoreCase{"BinaryGarbageFile",
-                  [](const QString& file) { WriteFile(file, Garbage(64 * 1024)); }, false, true},
+                  [](const QString& file) { WriteFile(file, Garbage(64 * 1024, 1)); }, false, true},
         StoreCase{"BrokenIniText",
                   [](const QString& file) {
                       WriteFile(file, "[Settings\n=no key\n[[]]]\n\\\\\\\n%%%=%\n"

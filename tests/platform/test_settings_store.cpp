@@ -13,11 +13,6 @@
 
 #include <string>
 
-// Readable failure output for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 // The real store, kept in a temporary folder in place of the user's own settings.

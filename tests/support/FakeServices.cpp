@@ -2,10 +2,7 @@
 
 #include "ui/workflow/WindowMoves.h"
 
-#include <QCoreApplication>
 #include <QTextDocument>
-#include <QUrl>
-#include <QUrlQuery>
 
 MessageAnswer FakeMessages::show(QWidget* parent, const QString& text, MessageIcon icon,
                                  MessageButtons buttons, const QString& caption) {
@@ -80,18 +77,4 @@ TestWorld::~TestWorld() {
     for (QWidget* window : program.openWindows())
         window->close();
     DeleteClosedWindows();
-}
-
-DecodedQuery DecodeQuery(const QString& address) {
-    DecodedQuery decoded;
-    const QUrlQuery query{QUrl(address)};
-    for (const auto& item : query.queryItems(QUrl::FullyDecoded)) {
-        decoded.keys.append(item.first);
-        decoded.values.insert(item.first, item.second);
-    }
-    return decoded;
-}
-
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

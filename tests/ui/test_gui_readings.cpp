@@ -1,4 +1,5 @@
 #include "tests/support/FakeServices.h"
+#include "tests/support/ReadingFixtures.h"
 
 #include "ui/readings/ReadingActions.h"
 #include "core/readings/ReportBlocks.h"
@@ -30,10 +31,6 @@ namespace {
 
 const QString Site =
     QString::fromUtf8(parsiva::SiteBase.data(), static_cast<qsizetype>(parsiva::SiteBase.size()));
-
-// The worked example: Ann Lee, August 23, 1975.
-const QByteArray AnnLeeFile =
-    QByteArray::fromHex("96C3C375A1BABA0D0A96CABCCAC8C90D0A87880D0A868E8C8A0D0A");
 
 QByteArray contentsOf(const QString& path) {
     QFile file(path);

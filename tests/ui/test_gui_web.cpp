@@ -27,11 +27,6 @@
 
 #include <functional>
 
-// Readable failure output for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 QString Page(const char* pageId) {

@@ -2,39 +2,21 @@
 
 #include "core/web/PromoTexts.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace parsiva {
 
 // The About box.
-inline constexpr std::string_view AboutDescriptionText =
-    "Parsiva is an interactive astrological program that tells you your Iranian astrology sign "
-    "and the personality traits that come with it from your date of birth. Enter your name and "
-    "birthday, and Parsiva finds your place in the Persian zodiac.";
 // The fully-branded offer of the link labels, without its closing invitation.
 inline constexpr std::size_t AboutOfferEnd = lblFullBrandText.rfind(" Click here");
 static_assert(AboutOfferEnd != std::string_view::npos, "the offer's invitation has moved");
 inline constexpr std::string_view AboutOfferText = lblFullBrandText.substr(0, AboutOfferEnd);
-inline constexpr std::string_view AboutMoreDetailsText = "Click here for more details";
 inline constexpr std::string_view AboutHomePagePrefix = "Click here to visit ";
 
 // The exit screen.
 inline constexpr std::string_view ExitVisitPrefix = "Click Here To Visit";
 inline constexpr std::string_view ExitVisitSuffix = "Now";
-inline constexpr std::string_view ExitCloseCaption = "E&xit";
-inline constexpr std::string_view SoftwaresFrameCaption = "Download Velmora Softwares";
-inline constexpr std::string_view SoftwaresText =
-    "If you enjoyed using this program, you will also enjoy the many other programs that Velmora "
-    "Softwares has to offer. Our catalogue holds programs on astrology, psychic readings, tarot, "
-    "numerology and the occult, written for everyone who is curious about the hidden side of "
-    "life. Like this one, every one of our programs is simple to install, easy to learn and fun "
-    "to use: there is nothing to set up, no long manual to read and no special knowledge needed. "
-    "Try a tarot spread, work out your life path number, look up your stars or explore an "
-    "ancient oracle. Click the link below to see the whole collection and download your "
-    "favourites.";
-inline constexpr std::string_view SoftwaresLinkText = "Click Here To Visit Velmora Softwares";
-inline constexpr std::string_view ReferFrameCaption = "Refer A Friend";
-inline constexpr std::string_view ReferButtonCaption = "Refer A Friend &Now";
 
 // One of these is drawn each time the exit screen opens.
 inline constexpr std::string_view ExitAppeals[4] = {

@@ -16,9 +16,7 @@ frmAbout::frmAbout(Program& program, QWidget* parent)
     setModal(true);
     ui->picIcon->setPixmap(ProgramIcon().pixmap(64, 64));
     ui->Label2->setText(ToQString(parsiva::WindowCaption));
-    ui->Label1->setText(ToQString(parsiva::AboutDescriptionText));
     ui->Label3->setText(ToQString(parsiva::AboutOfferText));
-    ui->lblCobrand->setText(ToQString(parsiva::AboutMoreDetailsText));
     ui->lblHomePage->setText(ToQString(parsiva::AboutHomePageCaption()));
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

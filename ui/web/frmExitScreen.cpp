@@ -44,20 +44,14 @@ void RestorePlaceholder(QWidget* box, std::string_view placeholder) {
 frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     : QWidget(parent), m_program(program), ui(std::make_unique<Ui::frmExitScreen>()) {
     ui->setupUi(this);
-    ui->cmdClose->setText(ToQString(parsiva::ExitCloseCaption));
     ui->Check1->setText(ToQString(parsiva::ExitVisitCaption()));
-    ui->Frame6->setTitle(ToQString(parsiva::SoftwaresFrameCaption));
-    ui->Label3->setText(ToQString(parsiva::SoftwaresText));
-    ui->lblGoToHome->setText(ToQString(parsiva::SoftwaresLinkText));
     // Nothing lies under this link, so it takes the frame's own background.
     ui->lblGoToHome->setAutoFillBackground(false);
-    ui->Frame2->setTitle(ToQString(parsiva::ReferFrameCaption));
     ui->txtName->setText(ToQString(parsiva::SenderNamePlaceholder));
     ui->txtEmail->setText(ToQString(parsiva::SenderEmailPlaceholder));
     ui->txtFriendName->setText(ToQString(parsiva::FriendNamePlaceholder));
     ui->txtFriendEmail->setText(ToQString(parsiva::FriendEmailPlaceholder));
     ui->txtMessage->setPlainText(ToQString(parsiva::MessagePlaceholder));
-    ui->cmdSubmit->setText(ToQString(parsiva::ReferButtonCaption));
 
     for (QWidget* box :
          {static_cast<QWidget*>(ui->txtName), static_cast<QWidget*>(ui->txtEmail),

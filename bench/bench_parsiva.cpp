@@ -1,13 +1,14 @@
 // In-process benchmarks of the paths a user waits on.
-#include "readings/ReadingActions.h"
-#include "readings/ReadingFile.h"
-#include "readings/frmSave.h"
-#include "signs/Classification.h"
-#include "signs/SignCatalogue.h"
+#include "ui/readings/ReadingActions.h"
+#include "core/readings/ReadingFile.h"
+#include "ui/readings/frmSave.h"
+#include "core/signs/Classification.h"
+#include "core/signs/SignCatalogue.h"
 #include "tests/support/FakeServices.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/workflow/ConfigureApplication.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,7 +48,7 @@ void ComposeReportWindow(benchmark::State& state) {
     ReadingOnScreen screen;
     for (auto _ : state) {
         // Creating the report window composes the six blocks into its rich-text box.
-        frmSave report(screen.world.program, *screen.result);
+        frmSave report(screen.world.program, *screen.result, screen.result->resultCaptions());
         benchmark::DoNotOptimize(report.richTextBox()->document());
     }
 }
@@ -103,8 +104,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    ConfigureApplication(app);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,6 @@
 // The codec on any bytes: encoding never yields a code below 85, and decoding an encoded text
 // gives the text back less the characters the encoding drops (codes 171 to 255).
-#include "readings/TextCodec.h"
+#include "core/readings/TextCodec.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any bytes as a reading file: no crash, no hang, at most four lines, none over the bound,
 // and the reader stops pulling bytes once it has its four lines.
-#include "readings/ReadingFile.h"
+#include "core/readings/ReadingFile.h"
 
 #include <algorithm>
 #include <cstdint>

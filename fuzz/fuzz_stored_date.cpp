@@ -1,8 +1,8 @@
 // Any stored "Duration" value, decoded and read as a date as the update reminder does: no
 // crash, a date that reads also writes back to the same text's day, and the rule decides.
-#include "readings/TextCodec.h"
-#include "web/ReminderRule.h"
-#include "web/ShortDate.h"
+#include "core/readings/TextCodec.h"
+#include "core/web/ReminderRule.h"
+#include "platform/ShortDate.h"
 
 #include <QLocale>
 #include <QString>

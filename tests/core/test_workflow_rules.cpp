@@ -1,5 +1,5 @@
-#include "workflow/BirthDetailsRules.h"
-#include "workflow/TrimSpaces.h"
+#include "core/workflow/BirthDetailsRules.h"
+#include "core/workflow/TrimSpaces.h"
 
 #include <gtest/gtest.h>
 

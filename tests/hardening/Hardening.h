@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/FakeServices.h"
+#include "tests/support/ReadingFixtures.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,11 +12,6 @@
 
 #include <cstddef>
 #include <string>
-
-// Readable failure output for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace hardening {
 
@@ -85,19 +81,17 @@ inline std::size_t PeakResidentBytes() {
     return StatusBytes("VmHWM");
 }
 
-// The worked example: Ann Lee, August 23, 1975, as the program writes it.
-inline const QByteArray AnnLeeFile =
-    QByteArray::fromHex("96C3C375A1BABA0D0A96CABCCAC8C90D0A87880D0A868E8C8A0D0A");
-
-// Reading-file lines of plain ASCII texts, each shifted by the codec and ended by CR LF.
-inline QByteArray EncodedLines(std::initializer_list<const char*> lines) {
-    QByteArray bytes;
-    for (const char* line : lines) {
-        for (const char* p = line; *p; ++p)
-            bytes.append(static_cast<char>(static_cast<unsigned char>(*p) + 85));
-        bytes.append("\r\n");
+// Bytes this process has pulled through read calls so far, from /proc/self/io: what a reader
+// took from a file, counted without a clock.
+inline std::size_t BytesReadSoFar() {
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toULongLong();
     }
-    return bytes;
+    return 0;
 }
 
 } // namespace hardening

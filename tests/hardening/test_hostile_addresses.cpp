@@ -1,10 +1,10 @@
 #include "tests/hardening/Hardening.h"
 
-#include "readings/frmSave.h"
-#include "web/frmExitScreen.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/frmSave.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -202,7 +202,7 @@ TEST(ReportLinks, APressAnywhereInAReportOfHostileAddressesOpensOnlyWebPages) {
     DeleteClosedWindows();
     frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
-    auto* report = new frmSave(world.program, *result);
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
     report->show();
 

@@ -1,10 +1,11 @@
 #include "tests/hardening/Hardening.h"
 
-#include "readings/TextCodec.h"
-#include "web/Settings.h"
-#include "web/ShortDate.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmMain.h"
+#include "core/readings/TextCodec.h"
+#include "ui/workflow/WindowMoves.h"
+#include "ui/web/Settings.h"
+#include "platform/ShortDate.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmMain.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,7 @@ namespace {
 class HostileStore : public ::testing::Test {
 protected:
     void SetUp() override {
+        UseWindowMoves(program);
         ASSERT_TRUE(folder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
@@ -67,14 +69,6 @@ void Inflate(const QString& file, const QByteArray& unit, qsizetype times) {
     ASSERT_GE(at, 0) << bytes.toStdString();
     bytes.replace(at, entry.size(), '=' + unit.repeated(times) + '\n');
     WriteFile(file, bytes);
-}
-
-QByteArray Garbage(std::size_t size) {
-    std::mt19937 engine(1);
-    QByteArray bytes;
-    for (std::size_t i = 0; i < size; ++i)
-        bytes.append(static_cast<char>(engine() & 0xFF));
-    return bytes;
 }
 
 struct StoreCase {
@@ -149,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   false, true},
         StoreCase{"BinaryGarbageFile",
-                  [](const QString& file) { WriteFile(file, Garbage(64 * 1024)); }, false, true},
+                  [](const QString& file) { WriteFile(file, Garbage(64 * 1024, 1)); }, false, true},
         StoreCase{"BrokenIniText",
                   [](const QString& file) {
                       WriteFile(file, "[Settings\n=no key\n[[]]]\n\\\\\\\n%%%=%\n"

@@ -1,10 +1,10 @@
 #include "tests/hardening/Hardening.h"
 
-#include "readings/frmSave.h"
-#include "signs/SignCatalogue.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/frmSave.h"
+#include "core/signs/SignCatalogue.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 #include <QComboBox>
 #include <QLabel>

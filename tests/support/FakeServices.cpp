@@ -1,9 +1,8 @@
 #include "tests/support/FakeServices.h"
 
-#include <QCoreApplication>
+#include "ui/workflow/WindowMoves.h"
+
 #include <QTextDocument>
-#include <QUrl>
-#include <QUrlQuery>
 
 MessageAnswer FakeMessages::show(QWidget* parent, const QString& text, MessageIcon icon,
                                  MessageButtons buttons, const QString& caption) {
@@ -68,7 +67,9 @@ bool FakePrinter::print(const QTextDocument& document) {
 TestWorld::TestWorld()
     : program(Services{messages, instanceLock, random, process, clock, launcher, settings,
                        fileDialogs, printer, clipboard},
-              QStringLiteral("parsiva-test")) {}
+              QStringLiteral("parsiva-test")) {
+    UseWindowMoves(program);
+}
 
 TestWorld::~TestWorld() {
     // Windows left by a test must not reach into the next test's world.
@@ -76,18 +77,4 @@ TestWorld::~TestWorld() {
     for (QWidget* window : program.openWindows())
         window->close();
     DeleteClosedWindows();
-}
-
-DecodedQuery DecodeQuery(const QString& address) {
-    DecodedQuery decoded;
-    const QUrlQuery query{QUrl(address)};
-    for (const auto& item : query.queryItems(QUrl::FullyDecoded)) {
-        decoded.keys.append(item.first);
-        decoded.values.insert(item.first, item.second);
-    }
-    return decoded;
-}
-
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

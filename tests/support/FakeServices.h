@@ -1,7 +1,9 @@
 #pragma once
 
+#include "tests/support/WindowHelpers.h"
+
 #include "platform/Services.h"
-#include "workflow/Program.h"
+#include "ui/workflow/Program.h"
 
 #include <gtest/gtest.h>
 
@@ -125,37 +127,3 @@ struct TestWorld {
     FakeClipboard clipboard;
     Program program;
 };
-
-// The visible top-level windows of one type.
-template <class Window> QList<Window*> OpenWindowsOf() {
-    QList<Window*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
-            found.append(window);
-    }
-    return found;
-}
-
-// The control of this name in a window; the test fails where it is missing.
-template <class T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-// The one open window of this type, or null when there is none or more than one.
-template <class Window> Window* theOnly() {
-    const auto windows = OpenWindowsOf<Window>();
-    return windows.size() == 1 ? windows.front() : nullptr;
-}
-
-// An address's query: its keys in their order and each value fully decoded, as a receiving
-// page would read them.
-struct DecodedQuery {
-    QStringList keys;
-    QMap<QString, QString> values;
-};
-DecodedQuery DecodeQuery(const QString& address);
-
-// Carries out the deletions that closed windows have asked for.
-void DeleteClosedWindows();

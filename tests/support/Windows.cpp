@@ -1,12 +1,12 @@
 #include "tests/support/Windows.h"
 
-#include "readings/frmSave.h"
-#include "signs/SignCatalogue.h"
-#include "web/frmAbout.h"
-#include "web/frmExitScreen.h"
-#include "workflow/StartUp.h"
-#include "workflow/frmIranianAstrologyResult.h"
-#include "workflow/frmMain.h"
+#include "ui/readings/frmSave.h"
+#include "core/signs/SignCatalogue.h"
+#include "ui/web/frmAbout.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
 
 frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign) {
     auto* result = new frmIranianAstrologyResult(world.program);
@@ -18,7 +18,8 @@ frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign) {
 
 frmSave* ShowReport(TestWorld& world) {
     world.program.birthDetails.Name = "Ann Lee";
-    auto* report = new frmSave(world.program, *ShowResult(world, "Shahrivar"));
+    auto* result = ShowResult(world, "Shahrivar");
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
     report->show();
     return report;

@@ -1,0 +1,164 @@
+#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
+
+#include "ui/readings/frmSave.h"
+#include "core/signs/SignCatalogue.h"
+#include "ui/web/LinkLabel.h"
+#include "ui/web/frmAbout.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
+#include <QTextEdit>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Readable failure output for Qt texts.
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << texts.join(QStringLiteral("\n")).toStdString();
+}
+
+namespace {
+
+// The windows' own controls; Qt's inner parts (viewports, scroll bar holders) have no name or a
+// "qt_" one.
+bool IsOwnControl(const QWidget* widget) {
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && widget->isVisible();
+}
+
+// The size a control needs to show all of its text, or an invalid size when it has none to show.
+QSize Needed(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (!label->wordWrap())
+            return label->sizeHint();
+        // A wrapped label needs its longest word across and all its lines down.
+        return {label->minimumSizeHint().width(), label->heightForWidth(label->width())};
+    }
+    if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget))
+        return widget->sizeHint();
+    if (auto* box = qobject_cast<QGroupBox*>(widget))
+        return box->minimumSizeHint(); // the title across, the contents at their least
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(line);
+        option.lineWidth = line->hasFrame() ? 1 : 0;
+        // Qt keeps two pixels clear on each side of the text.
+        const int room =
+            line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line).width() - 4;
+        const int text = line->fontMetrics().horizontalAdvance(line->text());
+        return {line->width() + text - room, line->height()};
+    }
+    return {};
+}
+
+QString Named(const QWidget* widget) {
+    return widget->objectName();
+}
+
+QString Rect(const QRect& rect) {
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+// What a person would find cut off or covered in the window as it stands; empty when nothing.
+QStringList LayoutFaults(QWidget* window) {
+    QStringList faults;
+    const auto controls = window->findChildren<QWidget*>();
+    for (QWidget* widget : controls) {
+        if (!IsOwnControl(widget))
+            continue;
+        const QSize need = Needed(widget);
+        if (need.isValid() && (need.width() > widget->width() || need.height() > widget->height()))
+            faults << QStringLiteral("%1 needs %2x%3 but has %4x%5")
+                          .arg(Named(widget))
+                          .arg(need.width())
+                          .arg(need.height())
+                          .arg(widget->width())
+                          .arg(widget->height());
+        QWidget* parent = widget->parentWidget();
+        if (!parent->rect().contains(widget->geometry()))
+            faults << QStringLiteral("%1 at %2 sticks out of %3 (%4)")
+                          .arg(Named(widget), Rect(widget->geometry()), Named(parent),
+                               Rect(parent->rect()));
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            QWidget* a = controls[i];
+            QWidget* b = controls[j];
+            if (!IsOwnControl(a) || !IsOwnControl(b) || a->parentWidget() != b->parentWidget())
+                continue;
+            // The two offers lie one over the other by design.
+            const QSet<QString> pair{Named(a), Named(b)};
+            if (pair == QSet<QString>{QStringLiteral("lblCobrand"), QStringLiteral("lblFullBrand")})
+                continue;
+            if (a->geometry().intersects(b->geometry()))
+                faults << QStringLiteral("%1 overlaps %2").arg(Named(a), Named(b));
+        }
+    }
+    return faults;
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+class WindowLayout : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(WindowLayout, ShowsEveryTextWholeAsOpenedAndAtItsSmallest) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    ASSERT_NE(window, nullptr);
+    Settle();
+    EXPECT_EQ(LayoutFaults(window), QStringList())
+        << "as opened, " << Rect(window->geometry()).toStdString();
+
+    // However far the user shrinks it.
+    window->resize(1, 1);
+    Settle();
+    EXPECT_EQ(LayoutFaults(window), QStringList())
+        << "at its smallest, " << Rect(window->geometry()).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout, ::testing::ValuesIn(AllWindows()),
+                         [](const auto& info) { return info.param.label; });
+
+TEST(ReportWindow, OpensAtTheTopOfTheReportWithTheCaretAtItsEnd) {
+    TestWorld world;
+    QTextEdit* box = ShowReport(world)->richTextBox();
+    Settle();
+    ASSERT_GT(box->verticalScrollBar()->maximum(), 0) << "the report should need scrolling";
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1);
+}
+
+TEST(LinkLabels, AreUnderlinedOnlyWhileThePointerIsOverThem) {
+    LinkLabel label;
+    label.setText(QStringLiteral("Click here for more details"));
+    EXPECT_FALSE(label.font().underline());
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(&label, &enter);
+    EXPECT_TRUE(label.font().underline());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&label, &leave);
+    EXPECT_FALSE(label.font().underline());
+}
+
+} // namespace

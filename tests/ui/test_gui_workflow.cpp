@@ -1,0 +1,341 @@
+#include "tests/support/FakeServices.h"
+
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+frmMain* theMainForm() {
+    const auto forms = OpenWindowsOf<frmMain>();
+    return forms.size() == 1 ? forms.front() : nullptr;
+}
+
+frmIranianAstrologyResult* theResultForm() {
+    const auto forms = OpenWindowsOf<frmIranianAstrologyResult>();
+    return forms.size() == 1 ? forms.front() : nullptr;
+}
+
+void enter(frmMain* form, const QString& name, const QString& month, const QString& day,
+           const QString& year) {
+    child<QLineEdit>(form, "txtName")->setText(name);
+    child<QComboBox>(form, "cboMonth")->setCurrentText(month);
+    child<QComboBox>(form, "cboDate")->setCurrentText(day);
+    child<QComboBox>(form, "cboYear")->setCurrentText(year);
+}
+
+QStringList entries(QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->itemText(i));
+    return texts;
+}
+
+class Workflow : public ::testing::Test {
+protected:
+    frmMain* start() {
+        EXPECT_TRUE(StartUp(world.program));
+        return theMainForm();
+    }
+    TestWorld world;
+};
+
+TEST_F(Workflow, StartUpShowsAFreshMainFormWithFilledListsAndNameFocus) {
+    frmMain* form = start();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Parsiva v1.10");
+    EXPECT_EQ(world.random.seeds, 1);
+    EXPECT_TRUE(world.messages.shown.empty());
+
+    auto* month = child<QComboBox>(form, "cboMonth");
+    auto* day = child<QComboBox>(form, "cboDate");
+    auto* year = child<QComboBox>(form, "cboYear");
+    EXPECT_EQ(entries(month), QStringList({"January", "February", "March", "April", "May", "June",
+                                           "July", "August", "September", "October", "November",
+                                           "December"}));
+    EXPECT_EQ(day->count(), 31);
+    EXPECT_EQ(day->itemText(30), "31");
+    EXPECT_EQ(year->count(), 151);
+    EXPECT_EQ(year->itemText(150), "2050");
+    EXPECT_EQ(month->currentText(), "January");
+    EXPECT_EQ(day->currentText(), "1");
+    EXPECT_EQ(year->currentText(), "1900");
+    EXPECT_FALSE(month->isEditable());
+    EXPECT_TRUE(child<QLineEdit>(form, "txtName")->text().isEmpty());
+    EXPECT_EQ(form->focusWidget(), child<QLineEdit>(form, "txtName"));
+
+    // Tab walks name, month, day, year, Find, Open.
+    QStringList order;
+    QWidget* w = child<QLineEdit>(form, "txtName");
+    for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        order.append(w->objectName());
+    }
+    EXPECT_EQ(order, QStringList({"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed",
+                                  "cmdOpen"}));
+}
+
+struct PickCase {
+    const char* label;
+    float r;
+    int pick;
+    const char* front;
+};
+
+class CoBrandPick : public Workflow, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(CoBrandPick, BringsThePickedLabelToTheFrontOfTheFirstFormOnly) {
+    world.random.values = {GetParam().r};
+    frmMain* form = start();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(world.program.intCoBrandRandomNumber, GetParam().pick);
+    auto* frame = child<QFrame>(form, "fraFullBrand");
+    frame->resize(frame->sizeHint().expandedTo(QSize(400, 60)));
+    const auto visibleName = [&] {
+        QWidget* top = frame->childAt(frame->rect().center());
+        return top ? top->objectName() : QString();
+    };
+    EXPECT_EQ(visibleName(), GetParam().front);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CoBrandPick,
+                         ::testing::Values(PickCase{"Pick1", 0.0f, 1, "lblCobrand"},
+                                           PickCase{"Pick2", 0.25f, 2, "lblFullBrand"},
+                                           PickCase{"Pick5", 2.0f / 3.0f, 5, "lblCobrand"},
+                                           PickCase{"Pick7", 0.9999f, 7, "lblFullBrand"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Workflow, ASecondCopyOnlySaysSoAndEnds) {
+    world.instanceLock.otherCopyRunning = true;
+    EXPECT_FALSE(StartUp(world.program));
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    const RecordedMessage& message = world.messages.shown.front();
+    EXPECT_EQ(message.text, "Application is already running");
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    EXPECT_EQ(message.caption, "Parsiva");
+    EXPECT_EQ(world.process.ends, 1);
+    EXPECT_EQ(world.random.seeds, 0);
+    EXPECT_EQ(world.settings.writes, 0);
+    EXPECT_TRUE(world.settings.values.isEmpty());
+    EXPECT_TRUE(world.program.openWindows().isEmpty());
+}
+
+class ProceedBy : public Workflow, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ProceedBy, ShowsTheReadingAndClosesTheMainFormWithoutExiting) {
+    frmMain* form = start();
+    enter(form, "  Ann Lee ", "August", "23", "1975");
+    if (QString(GetParam()) == "button")
+        QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+    else
+        child<QAction>(form, "mnuProceed")->trigger();
+    DeleteClosedWindows();
+
+    EXPECT_EQ(theMainForm(), nullptr);
+    frmIranianAstrologyResult* result = theResultForm();
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->windowTitle(), "Parsiva v1.10");
+    EXPECT_EQ(result->lblResult(0)->text(), "SHAHRIVAR (VIRGO)");
+    EXPECT_EQ(result->lblResult(1)->text(), "Summer");
+    EXPECT_EQ(result->lblResult(2)->text(), "Khashtra Vairya");
+    EXPECT_EQ(result->lblResult(3)->text().toStdString(), world.program.readingResult.Description);
+    EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
+    EXPECT_EQ(world.program.birthDetails.Day, 23);
+    EXPECT_EQ(world.program.birthDetails.Month, "August");
+    EXPECT_EQ(world.program.birthDetails.Year, 1975);
+    EXPECT_EQ(world.process.ends, 0);
+    EXPECT_FALSE(world.program.ending);
+}
+
+INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, ProceedBy, ::testing::Values("button", "menu"));
+
+struct RefusalCase {
+    const char* label;
+    const char* name;
+    const char* month;
+    const char* day;
+    const char* year;
+    const char* message;
+    MessageIcon icon;
+};
+
+class Refusal : public Workflow, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusal, ShowsTheExactMessageAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    frmMain* form = start();
+    enter(form, c.name, c.month, c.day, c.year);
+    child<QComboBox>(form, "cboYear")->setFocus();
+    child<QPushButton>(form, "cmdProceed")->click();
+    DeleteClosedWindows();
+
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, c.message);
+    EXPECT_EQ(world.messages.shown[0].icon, c.icon);
+    EXPECT_EQ(world.messages.shown[0].caption, "Parsiva");
+    EXPECT_EQ(world.messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(theMainForm(), form);
+    EXPECT_EQ(theResultForm(), nullptr);
+    EXPECT_TRUE(world.program.birthDetails.Name.empty());
+    EXPECT_TRUE(world.program.readingResult.SignName.empty());
+    const bool nameMessage = c.icon == MessageIcon::Critical;
+    EXPECT_EQ(form->focusWidget()->objectName(), nameMessage ? "txtName" : "cboYear");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Refusal,
+    ::testing::Values(
+        RefusalCase{"SpacesOnlyName", "   ", "August", "23", "1975", "Please Enter Your Name",
+                    MessageIcon::Critical},
+        RefusalCase{"EmptyNameAndFebruary30", "", "February", "30", "1975",
+                    "Please Enter Your Name", MessageIcon::Critical},
+        RefusalCase{"February29In1901", "Ann", "February", "29", "1901",
+                    "Please Enter Correct Date Or Month!", MessageIcon::Information},
+        RefusalCase{"November31", "Ann", "November", "31", "1975",
+                    "Please Enter Correct Date Or Month !", MessageIcon::Information}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+class BackBy : public Workflow, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BackBy, GivesAFreshMainFormAndKeepsTheStoredReading) {
+    frmMain* first = start();
+    enter(first, "Ann Lee", "August", "23", "1975");
+    first->Proceed();
+    DeleteClosedWindows();
+    frmIranianAstrologyResult* result = theResultForm();
+    ASSERT_NE(result, nullptr);
+
+    if (QString(GetParam()) == "button")
+        child<QPushButton>(result, "cmdBack")->click();
+    else
+        child<QAction>(result, "mnuBack")->trigger();
+    DeleteClosedWindows();
+
+    EXPECT_EQ(theResultForm(), nullptr);
+    frmMain* fresh = theMainForm();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(child<QLineEdit>(fresh, "txtName")->text().isEmpty());
+    EXPECT_EQ(child<QComboBox>(fresh, "cboMonth")->currentText(), "January");
+    EXPECT_EQ(child<QComboBox>(fresh, "cboDate")->currentText(), "1");
+    EXPECT_EQ(child<QComboBox>(fresh, "cboYear")->currentText(), "1900");
+    EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
+    EXPECT_EQ(world.program.readingResult.Heading, "SHAHRIVAR (VIRGO)");
+    EXPECT_EQ(world.process.ends, 0);
+
+    // A new reading replaces every text of the earlier one.
+    enter(fresh, "Bo", "January", "1", "1900");
+    fresh->Proceed();
+    DeleteClosedWindows();
+    ASSERT_NE(theResultForm(), nullptr);
+    EXPECT_EQ(theResultForm()->lblResult(0)->text(), "DEY (CAPRICORN)");
+    EXPECT_EQ(theResultForm()->lblResult(1)->text(), "Winter");
+}
+
+INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackBy, ::testing::Values("button", "menu"));
+
+// Which closings of the workflow windows reach the exit screen, and that closing the exit
+// screen then ends the run.
+struct ExitPathCase {
+    const char* label;
+    bool resultWindow; // else the birth-details form
+    const char* control; // a button, a menu item, or null for the close box
+    bool reachesExitScreen;
+};
+
+class ExitPath : public Workflow, public ::testing::WithParamInterface<ExitPathCase> {};
+
+TEST_P(ExitPath, OpensTheExitScreenUnlessTheWindowMovesAndClosingItEndsTheRun) {
+    const ExitPathCase& c = GetParam();
+    frmMain* form = start();
+    ASSERT_NE(form, nullptr);
+    QMainWindow* window = form;
+    if (c.resultWindow) {
+        enter(form, "Ann", "May", "2", "1990");
+        form->Proceed();
+        DeleteClosedWindows();
+        window = theResultForm();
+        ASSERT_NE(window, nullptr);
+    } else {
+        child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann"));
+    }
+    if (!c.control)
+        window->close();
+    else if (auto* item = window->findChild<QAction*>(QLatin1String(c.control)))
+        item->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(window, c.control), Qt::LeftButton);
+
+    EXPECT_FALSE(window->isVisible());
+    const QList<frmExitScreen*> screens = OpenWindowsOf<frmExitScreen>();
+    EXPECT_EQ(screens.size(), c.reachesExitScreen ? 1 : 0);
+    EXPECT_EQ(world.process.ends, 0);
+    if (!c.reachesExitScreen || screens.size() != 1)
+        return;
+    // The run goes on with the exit screen alone; closing that ends it.
+    EXPECT_EQ(world.program.openWindows().size(), 1);
+    screens.front()->close();
+    EXPECT_EQ(world.process.ends, 1);
+    DeleteClosedWindows();
+    EXPECT_TRUE(world.program.openWindows().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExitPath,
+    ::testing::Values(ExitPathCase{"MainMenuExit", false, "mnuExit", true},
+                      ExitPathCase{"MainCloseBox", false, nullptr, true},
+                      ExitPathCase{"MainProceed", false, "cmdProceed", false},
+                      ExitPathCase{"MainMenuProceed", false, "mnuProceed", false},
+                      ExitPathCase{"ResultExitButton", true, "cmdExit", true},
+                      ExitPathCase{"ResultMenuExit", true, "mnuExit", true},
+                      ExitPathCase{"ResultCloseBox", true, nullptr, true},
+                      ExitPathCase{"ResultBack", true, "cmdBack", false},
+                      ExitPathCase{"ResultMenuBack", true, "mnuBack", false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Records the order in which windows are closed.
+class RecordingWindow : public QWidget {
+public:
+    RecordingWindow(QString name, QStringList& log) : m_name(std::move(name)), m_log(log) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        m_log.append(m_name);
+        if (m_name == "refuses")
+            event->ignore();
+        else
+            QWidget::closeEvent(event);
+    }
+
+private:
+    QString m_name;
+    QStringList& m_log;
+};
+
+TEST_F(Workflow, CloseAllAndEndClosesInOpeningOrderPastFailuresThenEnds) {
+    QStringList log;
+    for (const char* name : {"first", "refuses", "third"}) {
+        auto* window = new RecordingWindow(QString::fromLatin1(name), log);
+        world.program.adoptWindow(window);
+        window->show();
+    }
+    CloseAllAndEnd(world.program);
+    EXPECT_EQ(log, QStringList({"first", "refuses", "third"}));
+    EXPECT_EQ(world.process.ends, 1);
+    qDeleteAll(world.program.openWindows()); // the one that refused still points at the log
+}
+
+} // namespace

@@ -1,0 +1,15 @@
+#include "ui/web/SubmitReferral.h"
+
+#include "ui/web/LaunchPages.h"
+#include "core/web/TellAFriend.h"
+#include "ui/workflow/Program.h"
+#include "ui/workflow/UiText.h"
+
+void SubmitReferral(Program& program, QWidget* parent) {
+    if (const auto refusal = parsiva::CheckReferralDetails(program.referralDetails)) {
+        ShowNotice(program, parent, *refusal, parsiva::NoticeIcon::Critical);
+        return;
+    }
+    program.ReferralAddress = parsiva::BuildReferralAddress(program.referralDetails);
+    OpenWebAddress(program, ToQString(program.ReferralAddress));
+}

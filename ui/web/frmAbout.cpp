@@ -1,0 +1,44 @@
+#include "ui/web/frmAbout.h"
+#include "ui_frmAbout.h"
+
+#include "ui/web/LaunchPages.h"
+#include "ui/web/ProgramIcon.h"
+#include "core/web/TellAFriend.h"
+#include "core/web/WebTexts.h"
+#include "ui/workflow/UiText.h"
+#include "ui/workflow/WindowFit.h"
+
+frmAbout::frmAbout(Program& program, QWidget* parent)
+    : QDialog(parent), m_program(program), ui(std::make_unique<Ui::frmAbout>()) {
+    ui->setupUi(this);
+    setWindowTitle(ToQString(parsiva::WindowCaption));
+    setWindowIcon(ProgramIcon());
+    setModal(true);
+    ui->picIcon->setPixmap(ProgramIcon().pixmap(64, 64));
+    ui->Label2->setText(ToQString(parsiva::WindowCaption));
+    ui->Label3->setText(ToQString(parsiva::AboutOfferText));
+    ui->lblHomePage->setText(ToQString(parsiva::AboutHomePageCaption()));
+
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    FitWindowToTexts(*this);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::reject() {
+    cmdOK_Click();
+}
+
+void frmAbout::lblCobrand_Click() {
+    OpenFullyBrandedPage(m_program);
+}
+
+void frmAbout::lblHomePage_Click() {
+    OpenHomePage(m_program);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "ui/readings/LinkHookState.h"
+#include "core/signs/Classification.h"
+#include "core/signs/SignCatalogue.h"
+#include "core/web/ReferralDetails.h"
+#include "ui/workflow/Moves.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Everything that outlives a window, for the whole run. main() makes one; each test its own.
+class Program {
+public:
+    Program(const Services& services, QString applicationName);
+    ~Program();
+
+    Services services;
+    // The executable's file name without extension: the settings store's application name.
+    QString applicationName;
+
+    parsiva::BirthDetails birthDetails;   // written only by Proceed
+    parsiva::ReadingResult readingResult; // written only by Proceed
+    std::int16_t intCoBrandRandomNumber = 0;
+    parsiva::ReferralDetails referralDetails;
+    std::string ReferralAddress;
+    LinkHookState linkHookState;
+
+    // Set once the end of the run has begun, so closing windows start no exit path.
+    bool ending = false;
+
+    // Every window goes through here when it is created: it is deleted when closed and
+    // remembered, in the order of opening, until then.
+    void adoptWindow(QWidget* window);
+    QList<QWidget*> openWindows() const;
+
+    // The moves between windows, installed once by whoever creates the program.
+    Moves& moves();
+    void setMoves(std::unique_ptr<Moves> moves);
+
+private:
+    QList<QPointer<QWidget>> m_windows;
+    std::unique_ptr<Moves> m_moves;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/workflow/Moves.h"
+
+class Program;
+
+// The moves as the shipped windows make them; whoever creates a Program installs one.
+class WindowMoves final : public Moves {
+public:
+    explicit WindowMoves(Program& program) : m_program(program) {}
+
+    void ShowResultForm() override;
+    void ShowMainForm() override;
+    void ShowReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) override;
+    void RunExitPath() override;
+    void CloseAllAndEnd() override;
+
+private:
+    Program& m_program;
+};
+
+// Gives the program the shipped windows' moves.
+void UseWindowMoves(Program& program);

@@ -1,0 +1,138 @@
+#include "ui/workflow/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "ui/readings/ReadingActions.h"
+#include "core/readings/ReadingTexts.h"
+#include "core/signs/Classification.h"
+#include "ui/web/WebLinks.h"
+#include "ui/workflow/Program.h"
+#include "ui/workflow/UiText.h"
+#include "ui/workflow/WindowFit.h"
+
+#include <QCloseEvent>
+
+frmMain::frmMain(Program& program, QWidget* parent)
+    : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
+    ui->setupUi(this);
+    setWindowTitle(ToQString(parsiva::WindowCaption));
+    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    NameSeparators(*ui->mnuFile, {"mnuSep1"});
+    NameSeparators(*ui->mnuHelp, {"mnuSep2", "mnuSep3"});
+
+    connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    new WebLinks(program, this,
+                 {.mnuOnline = ui->mnuOnline,
+                  .mnuVisit = ui->mnuVisit,
+                  .mnuUpdate = ui->mnuUpdate,
+                  .mnuAbout = ui->mnuAbout,
+                  .mnuDonate = ui->mnuDonate,
+                  .mnuMakeMoney = ui->mnuMakeMoney,
+                  .Label61 = ui->Label61,
+                  .lblCobrand = ui->lblCobrand,
+                  .lblFullBrand = ui->lblFullBrand});
+
+    Form_Load();
+    FitWindowToTexts(*this);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    for (std::string_view month : parsiva::MonthNames())
+        ui->cboMonth->addItem(ToQString(month));
+    for (const std::string& day : parsiva::DayListEntries())
+        ui->cboDate->addItem(ToQString(day));
+    for (const std::string& year : parsiva::YearListEntries())
+        ui->cboYear->addItem(ToQString(year));
+    ui->cboMonth->setCurrentIndex(0);
+    ui->cboDate->setCurrentIndex(0);
+    ui->cboYear->setCurrentIndex(0);
+    ui->txtName->setFocus();
+}
+
+void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
+    if (front == parsiva::CoBrandFront::Cobrand)
+        BringOfferToFront(*ui->lblCobrand, *ui->lblFullBrand);
+    else if (front == parsiva::CoBrandFront::FullBrand)
+        BringOfferToFront(*ui->lblFullBrand, *ui->lblCobrand);
+}
+
+bool frmMain::ValidateBirthDetails() {
+    const auto refusal = parsiva::ValidateBirthDetails(
+        ToStdString(ui->txtName->text()), ui->cboMonth->currentIndex(),
+        ui->cboDate->currentIndex(), ui->cboYear->currentText().toInt());
+    if (!refusal)
+        return true;
+    ShowNotice(m_program, this, refusal->Message, refusal->Icon);
+    if (refusal->FocusName)
+        ui->txtName->setFocus();
+    return false;
+}
+
+void frmMain::Proceed() {
+    if (!ValidateBirthDetails())
+        return;
+    parsiva::RecordProceed(m_program.birthDetails, m_program.readingResult,
+                           ToStdString(ui->txtName->text()),
+                           ToStdString(ui->cboDate->currentText()),
+                           ToStdString(ui->cboMonth->currentText()),
+                           ToStdString(ui->cboYear->currentText()));
+
+    m_program.moves().ShowResultForm();
+
+    m_moving = true;
+    close();
+}
+
+void frmMain::cmdProceed_Click() {
+    Proceed();
+}
+
+void frmMain::mnuProceed_Click() {
+    cmdProceed_Click();
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::cmdOpen_Click() {
+    if (const auto opened = OpenReading(m_program, this))
+        applyOpenedReading(*opened);
+}
+
+void frmMain::applyOpenedReading(const OpenedReadingFile& opened) {
+    if (opened.Read)
+        fillInputs(ToQString(opened.Read->Name), opened.Read->MonthIndex, opened.Read->DayIndex,
+                   opened.Read->YearIndex);
+    // A date that matches no list entry would give a reading the file never held.
+    if (!opened.Accepted()) {
+        ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical);
+        return;
+    }
+    Proceed();
+}
+
+void frmMain::fillInputs(const QString& name, std::optional<int> monthIndex,
+                         std::optional<int> dayIndex, std::optional<int> yearIndex) {
+    ui->txtName->setText(name);
+    if (monthIndex)
+        ui->cboMonth->setCurrentIndex(*monthIndex);
+    if (dayIndex)
+        ui->cboDate->setCurrentIndex(*dayIndex);
+    if (yearIndex)
+        ui->cboYear->setCurrentIndex(*yearIndex);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    if (!m_moving)
+        m_program.moves().RunExitPath();
+}

@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 #include <vector>
@@ -117,6 +118,11 @@ public:
                     markChanged(document, position, added);
                 });
         markChanged(document, 0, document->characterCount());
+        // A browser box lets Tab pick a link and Enter open it; presses are handled below.
+        if (auto* browser = qobject_cast<QTextBrowser*>(richText))
+            connect(browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& target) {
+                m_program.services.launcher.open(target.toString());
+            });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {

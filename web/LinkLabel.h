@@ -4,6 +4,7 @@
 
 // A text label that looks and acts as a hyperlink: blue, a hand pointer, underlined while the
 // pointer is over it, and a click anywhere in its rectangle (margins included) emits clicked().
+// Tab reaches it, Enter or Space then emits clicked(), and it shows a focus frame meanwhile.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -17,6 +18,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

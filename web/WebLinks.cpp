@@ -26,6 +26,15 @@ void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFul
     lblCobrand.setText(ToQString(parsiva::lblCobrandText));
     lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
     lblFullBrand.raise();
+    LetFrontOfferTakeFocus(lblCobrand, lblFullBrand);
+}
+
+void LetFrontOfferTakeFocus(LinkLabel& lblCobrand, LinkLabel& lblFullBrand) {
+    // Siblings paint in the order of the parent's children: the later one lies in front.
+    const QObjectList& siblings = lblCobrand.parent()->children();
+    const bool cobrandInFront = siblings.indexOf(&lblCobrand) > siblings.indexOf(&lblFullBrand);
+    lblCobrand.setFocusPolicy(cobrandInFront ? Qt::TabFocus : Qt::NoFocus);
+    lblFullBrand.setFocusPolicy(cobrandInFront ? Qt::NoFocus : Qt::TabFocus);
 }
 
 WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& controls)

@@ -25,6 +25,10 @@ struct WebLinkControls {
 // lies in front until something reorders them.
 void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
 
+// Of the two overlapping offers only the one in front can be seen, so only it takes the
+// keyboard focus; call again after reordering them.
+void LetFrontOfferTakeFocus(LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
+
 // The Help menu, the bar's two offers and the promotional link labels, the same on every
 // window that carries them. A child of its window, so it goes when the window goes.
 class WebLinks : public QObject {

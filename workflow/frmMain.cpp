@@ -61,6 +61,7 @@ void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
         ui->lblCobrand->raise();
     else if (front == parsiva::CoBrandFront::FullBrand)
         ui->lblFullBrand->raise();
+    LetFrontOfferTakeFocus(*ui->lblCobrand, *ui->lblFullBrand);
 }
 
 bool frmMain::ValidateBirthDetails() {

@@ -138,10 +138,13 @@ TEST(ReportBox, TabPicksEachCreditLinkInTurnAndEnterOpensIt) {
     QTextEdit* box = report->richTextBox();
     ASSERT_EQ(report->focusWidget(), box);
 
+    int previousStart = -1;
     for (int link = 0; link < 6; ++link) {
         QTest::keyClick(box, Qt::Key_Tab);
         ASSERT_EQ(report->focusWidget(), box) << link;
         EXPECT_EQ(box->textCursor().selectedText(), Site) << link;
+        EXPECT_GT(box->textCursor().selectionStart(), previousStart) << link;
+        previousStart = box->textCursor().selectionStart();
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_EQ(world.launcher.opened, QStringList({Site})) << link;
         world.launcher.opened.clear();

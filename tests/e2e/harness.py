@@ -85,10 +85,13 @@ def press(accessible):
 
 
 class Session:
-    """One desktop session for one test: X server, buses, HOME, PATH with the stand-in opener."""
+    """One desktop session for one test: X server, buses, HOME, PATH with the stand-in opener,
+    and a window manager (openbox) as on a person's desktop unless window_manager is False."""
 
-    def __init__(self, name):
+    def __init__(self, name, window_manager=True):
         self.name = name
+        self.window_manager = window_manager
+        self.wm = None
         self.root = Path(tempfile.mkdtemp(prefix=f"parsiva-e2e-{name}-"))
         self.home = self.root / "home"
         self.runtime = self.root / "runtime"
@@ -143,17 +146,41 @@ class Session:
         self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(0.5)
+        if self.window_manager:
+            self.start_window_manager()
         global pyatspi
         if pyatspi is None:
             import pyatspi as module
             pyatspi = module
         return self
 
+    def start_window_manager(self):
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Running once it has claimed the screen: the root window names its check window.
+        wait_for(lambda: "window id" in self.root_property("_NET_SUPPORTING_WM_CHECK"),
+                 what="openbox to manage the screen")
+
+    def root_property(self, name):
+        return subprocess.run(["xprop", "-root", name], env=self.env, capture_output=True,
+                              text=True).stdout
+
+    def window_property(self, window_id, name):
+        return subprocess.run(["xprop", "-id", window_id, name], env=self.env,
+                              capture_output=True, text=True).stdout
+
     def __exit__(self, *exc):
         for process in self.processes:
             if process.poll() is None:
                 process.kill()
                 process.wait()
+        if self.wm is not None:
+            self.wm.terminate()
+            try:
+                self.wm.wait(5)
+            except subprocess.TimeoutExpired:
+                self.wm.kill()
+                self.wm.wait()
         for process in (self.atspi, self.xvfb):
             process.terminate()
             try:
@@ -237,7 +264,9 @@ class Session:
                 if (int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
                         int(values["HEIGHT"])) == (x, y, width, height):
                     chosen = window_id
-        self.xdotool("windowfocus", "--sync", chosen)
+        # A window manager is asked to activate it, as its own click would; without one the
+        # keyboard focus is set directly.
+        self.xdotool("windowactivate" if self.wm else "windowfocus", "--sync", chosen)
         return chosen
 
     def type(self, text):

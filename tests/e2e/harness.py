@@ -155,11 +155,21 @@ class Session:
         return self
 
     def start_window_manager(self):
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # Running once it has claimed the screen: the root window names its check window.
-        wait_for(lambda: "window id" in self.root_property("_NET_SUPPORTING_WM_CHECK"),
-                 what="openbox to manage the screen")
+        log = self.root / "openbox.log"
+        # Now and then openbox cannot open a display that has just answered; it then ends at
+        # once, and a second start finds it.
+        for attempt in range(3):
+            with open(log, "wb") as output:
+                self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                           stdout=output, stderr=subprocess.STDOUT)
+            # Running once it has claimed the screen: the root window names its check window.
+            managing = wait_for(lambda: self.wm.poll() is not None and "ended" or
+                                "window id" in self.root_property("_NET_SUPPORTING_WM_CHECK"),
+                                what="openbox to manage the screen")
+            if managing is True:
+                return
+            time.sleep(0.5)
+        raise AssertionError(f"openbox ended with {self.wm.returncode}: {log.read_text()}")
 
     def root_property(self, name):
         return subprocess.run(["xprop", "-root", name], env=self.env, capture_output=True,

@@ -90,6 +90,9 @@ class Keyboard(unittest.TestCase):
             session.keys("alt+h", "a")
             about = wait_for(lambda: next((w for w in session.windows(app) if w.getRoleName() == "dialog"),
                                           None), what="the About box")
+            ok = find(about, "push button", "OK")
+            wait_for(lambda: ok.getState().contains(harness.pyatspi.STATE_FOCUSED),
+                     what="the About box to open on OK")
             session.keys("Tab", "Return")
             wait_for(lambda: len(session.opened()) == 4, what="the About box's offer page")
             session.keys("Tab", "space")

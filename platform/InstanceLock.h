@@ -10,7 +10,8 @@ class QLockFile;
 class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
-    // True when this copy now holds the lock, false when another copy has it.
+    // False only when another copy holds the lock; true when this copy now holds it, or when no
+    // lock can be made at all and the program runs without one.
     virtual bool tryLock() = 0;
 };
 

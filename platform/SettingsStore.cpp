@@ -1,6 +1,11 @@
 #include "platform/SettingsStore.h"
 
+#include <QFileInfo>
 #include <QSettings>
+
+QString ApplicationNameOf(const QString& executablePath) {
+    return QFileInfo(executablePath).completeBaseName();
+}
 
 namespace {
 // QSettings reads "/" and "\" in a key as group separators; keys may hold any character, so

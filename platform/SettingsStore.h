@@ -2,6 +2,10 @@
 
 #include <QString>
 
+// The store's application name for the program run from this file: its file name without the
+// last extension, so "parsiva.v2.bin" keeps "parsiva.v2".
+QString ApplicationNameOf(const QString& executablePath);
+
 // The per-user settings store: application name, section and key lead to one text.
 class SettingsStore {
 public:

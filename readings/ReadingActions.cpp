@@ -4,7 +4,6 @@
 #include "readings/ReadingTexts.h"
 #include "workflow/Program.h"
 #include "workflow/UiText.h"
-#include "workflow/frmMain.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,6 +55,14 @@ std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path) {
 }
 
 void SaveReading(Program& program, QWidget* parent) {
+    // The file format stays as stored files know it, so a loss is announced, not avoided.
+    const std::string& name = program.birthDetails.Name;
+    const std::string readBack = parsiva::NameAsReadBack(name);
+    if (readBack != name &&
+        program.services.messages.show(parent, ToQString(parsiva::NameLossQuestion(readBack)),
+                                       MessageIcon::Information, MessageButtons::YesNo,
+                                       ToQString(parsiva::ProgramTitle)) != MessageAnswer::Yes)
+        return;
     const QString path = program.services.fileDialogs.getSaveFileName(
         parent, ToQString(parsiva::SaveDialogTitle), ToQString(parsiva::SaveDialogFilter),
         ToQString(parsiva::ReadingFileExtension));
@@ -65,29 +72,22 @@ void SaveReading(Program& program, QWidget* parent) {
         showCritical(program, parent, parsiva::ReadingNotSavedMessage);
 }
 
-void OpenReading(Program& program, frmMain& form) {
+OpenedReadingFile OpenReadingFile(const QString& path) {
+    if (!parsiva::HasReadingFileEnding(ToStdString(path)))
+        return {};
+    const auto lines = ReadReadingFile(path);
+    if (!lines)
+        return {};
+    return {parsiva::InterpretReadingLines(*lines)};
+}
+
+std::optional<OpenedReadingFile> OpenReading(Program& program, QWidget* parent) {
     const QString path = program.services.fileDialogs.getOpenFileName(
-        &form, ToQString(parsiva::OpenDialogTitle), ToQString(parsiva::OpenDialogFilter),
+        parent, ToQString(parsiva::OpenDialogTitle), ToQString(parsiva::OpenDialogFilter),
         ToQString(parsiva::ReadingFileExtension));
     if (path.isEmpty())
-        return;
-    if (!parsiva::HasReadingFileEnding(ToStdString(path))) {
-        showCritical(program, &form, parsiva::CheckTheFileMessage);
-        return;
-    }
-    const auto lines = ReadReadingFile(path);
-    if (!lines) {
-        showCritical(program, &form, parsiva::CheckTheFileMessage);
-        return;
-    }
-    const parsiva::OpenedReading opened = parsiva::InterpretReadingLines(*lines);
-    form.fillInputs(ToQString(opened.Name), opened.MonthIndex, opened.DayIndex, opened.YearIndex);
-    // A date that matches no list entry would give a reading the file never held.
-    if (!opened.AllDateLinesMatch()) {
-        showCritical(program, &form, parsiva::CheckTheFileMessage);
-        return;
-    }
-    form.Proceed();
+        return std::nullopt;
+    return OpenReadingFile(path);
 }
 
 void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {

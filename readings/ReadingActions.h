@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readings/ReadingFile.h"
 #include "signs/Classification.h"
 
 #include <QString>
@@ -14,7 +15,6 @@ class Program;
 class QIODevice;
 class QTextEdit;
 class QWidget;
-class frmMain;
 
 // Writes one piece of a reading file; false when the write failed.
 using ReadingFileWriter = std::function<bool(QIODevice& file, std::string_view bytes)>;
@@ -31,8 +31,20 @@ std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path);
 // The report window's Save: asks for a file and writes BirthDetails into it.
 void SaveReading(Program& program, QWidget* parent);
 
-// The birth-details form's Open: reads a reading file into the form and runs Proceed.
-void OpenReading(Program& program, frmMain& form);
+// What a reading file gives the birth-details form to apply.
+struct OpenedReadingFile {
+    // The decoded lines and where they stand in the lists; none when the file could not be read.
+    std::optional<parsiva::OpenedReading> Read;
+    // Only a file that was read and whose date lines all match leads to Proceed; anything else
+    // is refused with "Please Check The File.".
+    bool Accepted() const { return Read && Read->AllDateLinesMatch(); }
+};
+
+// Checks the "zod" ending, reads the file bounded and decodes it; opens no window.
+OpenedReadingFile OpenReadingFile(const QString& path);
+
+// The birth-details form's Open: asks for a file and opens it; none when the user cancels.
+std::optional<OpenedReadingFile> OpenReading(Program& program, QWidget* parent);
 
 // The report window's Print: the whole report, never a selected part, on the default printer.
 void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent);

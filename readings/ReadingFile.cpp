@@ -46,6 +46,20 @@ std::string ReadingFileBytes(const BirthDetails& details) {
     return bytes;
 }
 
+std::string NameAsReadBack(std::string_view name) {
+    return FromWindows1252(DecodeBytes(EncodeBytes(ToWindows1252(name))));
+}
+
+std::string NameLossQuestion(std::string_view readBack) {
+    // The name comes after a line break, where a message box never takes it for markup.
+    std::string question(NameLossIntro);
+    question += "\n\n";
+    question += readBack.empty() ? std::string(NameLostEntirely) : std::string(readBack);
+    question += "\n\n";
+    question += NameLossAsk;
+    return question;
+}
+
 std::optional<std::array<std::string, 4>> ReadReadingLines(const ByteSource& source) {
     std::array<std::string, 4> lines;
     std::size_t current = 0;

@@ -21,6 +21,11 @@ std::string ReadingFileBytes(const BirthDetails& details);
 // The same four lines one by one, each with its CR LF.
 std::array<std::string, 4> ReadingFileLines(const BirthDetails& details);
 
+// The name as a reading file gives it back: the codec keeps only some characters.
+std::string NameAsReadBack(std::string_view name);
+// What Save asks before it writes a name that would not come back as it is.
+std::string NameLossQuestion(std::string_view readBack);
+
 // Fills buffer with the next bytes and returns their count, 0 at the end of the file, or none
 // when reading failed.
 using ByteSource = std::function<std::optional<std::size_t>(std::span<char> buffer)>;

@@ -25,6 +25,13 @@ frmSave::frmSave(Program& program, frmIranianAstrologyResult& resultForm)
     QFont base(ToQString(parsiva::ReportFontFamily));
     base.setPointSizeF(parsiva::ReportFontPointSize);
     ui->RTB->setFont(base);
+    // The report is a page, as it will be printed: its own colours on white, whatever the desktop.
+    QPalette page = ui->RTB->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    ui->RTB->setPalette(page);
+    // Every mouse event over the box empties the clipboard, so Copy could never work there.
+    ui->RTB->setContextMenuPolicy(Qt::PreventContextMenu);
     // Every movement over the box counts, not only drags.
     ui->RTB->viewport()->setMouseTracking(true);
     ui->RTB->viewport()->installEventFilter(this);

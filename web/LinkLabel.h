@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A text label that looks and acts as a hyperlink: blue, a hand pointer, underlined while the
+// A text label that looks and acts as a hyperlink: blue (or, on a window too dark for blue, a link
+// colour that can be read there), a hand pointer, underlined while the
 // pointer is over it, and a click anywhere in its rectangle (margins included) emits clicked().
 // Tab reaches it, Enter or Space then emits clicked(), and it shows a focus frame meanwhile.
 class LinkLabel : public QLabel {
@@ -18,9 +19,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void takeReadableColour();
+
     bool m_pressed = false;
 };

@@ -24,13 +24,12 @@ void RunUpdateReminder(Program& program) {
     const std::string stored = ReadSetting(program, parsiva::DurationKey);
     const std::optional<parsiva::CalendarDate> lastReset =
         stored.empty() ? std::nullopt : ToCalendarDate(ReadShortDate(ToQString(stored), locale));
-    const std::string todayText = ToStdString(ShortDateText(today, locale));
 
     switch (parsiva::DecideReminder(lastReset, {today.year(), today.month(), today.day()})) {
     case parsiva::ReminderStep::Nothing:
         return;
     case parsiva::ReminderStep::WriteTodaySilently:
-        WriteSetting(program, parsiva::DurationKey, todayText);
+        WriteSetting(program, parsiva::DurationKey, ToStdString(ShortDateText(today, locale)));
         return;
     case parsiva::ReminderStep::AskThenWriteToday:
         break;
@@ -38,8 +37,11 @@ void RunUpdateReminder(Program& program) {
     const MessageAnswer answer = program.services.messages.show(
         nullptr, ToQString(parsiva::UpdateQuestion), MessageIcon::Information,
         MessageButtons::YesNo, ToQString(parsiva::ProgramTitle));
+    // The question may stay open past midnight: the date kept is that of the moment of writing.
+    const QDate answeredOn = program.services.clock.today();
     // The page opens only once the new date is kept.
-    if (!WriteSetting(program, parsiva::DurationKey, todayText))
+    if (!WriteSetting(program, parsiva::DurationKey,
+                      ToStdString(ShortDateText(answeredOn, locale))))
         return;
     if (answer == MessageAnswer::Yes)
         OpenDownloadPage(program);

@@ -7,6 +7,7 @@
 #include "web/frmAbout.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -25,16 +26,21 @@ void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFul
     Label61.setText(ToQString(parsiva::Label61Text));
     lblCobrand.setText(ToQString(parsiva::lblCobrandText));
     lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
-    lblFullBrand.raise();
-    LetFrontOfferTakeFocus(lblCobrand, lblFullBrand);
+    BringOfferToFront(lblFullBrand, lblCobrand);
 }
 
-void LetFrontOfferTakeFocus(LinkLabel& lblCobrand, LinkLabel& lblFullBrand) {
-    // Siblings paint in the order of the parent's children: the later one lies in front.
-    const QObjectList& siblings = lblCobrand.parent()->children();
-    const bool cobrandInFront = siblings.indexOf(&lblCobrand) > siblings.indexOf(&lblFullBrand);
-    lblCobrand.setFocusPolicy(cobrandInFront ? Qt::TabFocus : Qt::NoFocus);
-    lblFullBrand.setFocusPolicy(cobrandInFront ? Qt::NoFocus : Qt::TabFocus);
+void BringOfferToFront(LinkLabel& front, LinkLabel& behind) {
+    front.raise();
+    front.show();
+    behind.hide();
+}
+
+void NameSeparators(QMenu& menu, std::initializer_list<const char*> names) {
+    auto name = names.begin();
+    for (QAction* item : menu.actions()) {
+        if (item->isSeparator() && name != names.end())
+            item->setObjectName(QLatin1String(*name++));
+    }
 }
 
 WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& controls)

@@ -2,9 +2,12 @@
 
 #include <QObject>
 
+#include <initializer_list>
+
 class LinkLabel;
 class Program;
 class QAction;
+class QMenu;
 class QWidget;
 
 // The controls of one window that open a page or the About box; those it lacks stay null.
@@ -25,9 +28,12 @@ struct WebLinkControls {
 // lies in front until something reorders them.
 void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
 
-// Of the two overlapping offers only the one in front can be seen, so only it takes the
-// keyboard focus; call again after reordering them.
-void LetFrontOfferTakeFocus(LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
+// Puts one of two overlapping offers in front. The one behind is also hidden: covered, it can be
+// neither seen nor clicked, so a screen reader or the Tab key must not find it either.
+void BringOfferToFront(LinkLabel& front, LinkLabel& behind);
+
+// Gives the menu's separators, from top to bottom, the names of their menu table.
+void NameSeparators(QMenu& menu, std::initializer_list<const char*> names);
 
 // The Help menu, the bar's two offers and the promotional link labels, the same on every
 // window that carries them. A child of its window, so it goes when the window goes.

@@ -11,10 +11,18 @@
 #include "workflow/UiText.h"
 #include "workflow/WindowFit.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace {
+
+// A plain top-level QWidget is announced as a "filler"; the exit screen is a window.
+QAccessibleInterface* ExitScreenAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("frmExitScreen") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 QString BoxText(QWidget* box) {
     if (auto* line = qobject_cast<QLineEdit*>(box))
@@ -43,6 +51,8 @@ void RestorePlaceholder(QWidget* box, std::string_view placeholder) {
 
 frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     : QWidget(parent), m_program(program), ui(std::make_unique<Ui::frmExitScreen>()) {
+    static const bool announcedAsWindow = (QAccessible::installFactory(ExitScreenAccessible), true);
+    Q_UNUSED(announcedAsWindow);
     ui->setupUi(this);
     ui->cmdClose->setText(ToQString(parsiva::ExitCloseCaption));
     ui->Check1->setText(ToQString(parsiva::ExitVisitCaption()));

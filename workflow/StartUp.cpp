@@ -1,5 +1,6 @@
 #include "workflow/StartUp.h"
 
+#include "readings/ReadingActions.h"
 #include "web/UpdateReminder.h"
 #include "web/frmExitScreen.h"
 #include "workflow/BirthDetailsRules.h"
@@ -13,7 +14,7 @@ void ShowNotice(Program& program, QWidget* parent, std::string_view message,
                                    MessageButtons::Ok, ToQString(parsiva::ProgramTitle));
 }
 
-bool StartUp(Program& program) {
+bool StartUp(Program& program, const std::optional<QString>& readingPath) {
     if (!program.services.instanceLock.tryLock()) {
         ShowNotice(program, nullptr, parsiva::AlreadyRunningMessage,
                    parsiva::NoticeIcon::Information);
@@ -24,6 +25,8 @@ bool StartUp(Program& program) {
     RunUpdateReminder(program);
     frmMain* form = ShowMainForm(program);
     CoBrand_Randomize(program, *form);
+    if (readingPath)
+        form->applyOpenedReading(OpenReadingFile(*readingPath));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workflow/ProgramVersion.h"
+
 #include <string_view>
 
 namespace parsiva {
@@ -8,7 +10,8 @@ namespace parsiva {
 enum class NoticeIcon { Critical, Information };
 
 inline constexpr std::string_view ProgramTitle = "Parsiva";
-inline constexpr std::string_view WindowCaption = "Parsiva v1.10";
+inline constexpr std::string_view ProgramVersion = PARSIVA_VERSION;
+inline constexpr std::string_view WindowCaption = "Parsiva v" PARSIVA_VERSION;
 
 inline constexpr std::string_view AlreadyRunningMessage = "Application is already running";
 inline constexpr std::string_view EnterYourNameMessage = "Please Enter Your Name";

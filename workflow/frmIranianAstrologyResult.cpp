@@ -40,6 +40,8 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     setWindowTitle(ToQString(parsiva::WindowCaption));
     // Nothing reorders the two offers here: the fully-branded one is always the one seen.
     ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    NameSeparators(*ui->mnuFile, {"mnuFileSep1"});
+    NameSeparators(*ui->mnuHelp, {"mnuHelpSep1", "mnuHelpSep2"});
     // The description keeps one fixed box that holds any reading, so the window never changes.
     ui->lblResult_3->setFixedSize(DescriptionWidth,
                                   TallestDescription(*ui->lblResult_3, DescriptionWidth));

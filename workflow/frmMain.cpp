@@ -2,6 +2,7 @@
 #include "ui_frmMain.h"
 
 #include "readings/ReadingActions.h"
+#include "readings/ReadingTexts.h"
 #include "signs/Classification.h"
 #include "web/WebLinks.h"
 #include "workflow/Program.h"
@@ -21,6 +22,8 @@ frmMain::frmMain(Program& program, QWidget* parent)
     // two on each Alt+F. As in a menu bar, Alt+F opens the menu, whose first entry is Find; the
     // button keeps its underlined F.
     ui->cmdProceed->setShortcut(QKeySequence());
+    NameSeparators(*ui->mnuFile, {"mnuSep1"});
+    NameSeparators(*ui->mnuHelp, {"mnuSep2", "mnuSep3"});
 
     connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
@@ -58,10 +61,9 @@ void frmMain::Form_Load() {
 
 void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
     if (front == parsiva::CoBrandFront::Cobrand)
-        ui->lblCobrand->raise();
+        BringOfferToFront(*ui->lblCobrand, *ui->lblFullBrand);
     else if (front == parsiva::CoBrandFront::FullBrand)
-        ui->lblFullBrand->raise();
-    LetFrontOfferTakeFocus(*ui->lblCobrand, *ui->lblFullBrand);
+        BringOfferToFront(*ui->lblFullBrand, *ui->lblCobrand);
 }
 
 bool frmMain::ValidateBirthDetails() {
@@ -107,7 +109,20 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-    OpenReading(m_program, *this);
+    if (const auto opened = OpenReading(m_program, this))
+        applyOpenedReading(*opened);
+}
+
+void frmMain::applyOpenedReading(const OpenedReadingFile& opened) {
+    if (opened.Read)
+        fillInputs(ToQString(opened.Read->Name), opened.Read->MonthIndex, opened.Read->DayIndex,
+                   opened.Read->YearIndex);
+    // A date that matches no list entry would give a reading the file never held.
+    if (!opened.Accepted()) {
+        ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical);
+        return;
+    }
+    Proceed();
 }
 
 void frmMain::fillInputs(const QString& name, std::optional<int> monthIndex,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readings/ReadingActions.h"
 #include "workflow/BirthDetailsRules.h"
 
 #include <QMainWindow>
@@ -24,9 +25,8 @@ public:
     // Shows the refusal message itself; true when the input is accepted.
     bool ValidateBirthDetails();
     void bringPromotionToFront(parsiva::CoBrandFront front);
-    // Puts a reading file's details into the inputs; a list given no position keeps its entry.
-    void fillInputs(const QString& name, std::optional<int> monthIndex,
-                    std::optional<int> dayIndex, std::optional<int> yearIndex);
+    // Puts what a reading file held into the inputs, then runs Proceed, or refuses the file.
+    void applyOpenedReading(const OpenedReadingFile& opened);
 
 public slots:
     void cmdProceed_Click();
@@ -40,6 +40,9 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    // A list given no position keeps its entry.
+    void fillInputs(const QString& name, std::optional<int> monthIndex,
+                    std::optional<int> dayIndex, std::optional<int> yearIndex);
 
     Program& m_program;
     std::unique_ptr<Ui::frmMain> ui;

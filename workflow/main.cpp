@@ -1,13 +1,26 @@
 #include "platform/Services.h"
 #include "web/ProgramIcon.h"
+#include "workflow/CommandLine.h"
 #include "workflow/Program.h"
 #include "workflow/StartUp.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // Decided before QApplication exists, so --help and --version answer without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLineRequest request = ReadCommandLine(arguments);
+    if (request.exitCode) {
+        std::fputs(request.output.toLocal8Bit().constData(),
+                   request.outputIsError ? stderr : stdout);
+        return *request.exitCode;
+    }
+
     QApplication app(argc, argv);
     // The run ends only through the end-of-run routine, never because a window closed.
     app.setQuitOnLastWindowClosed(false);
@@ -16,7 +29,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Parsiva"));
 
-    const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+    const QString applicationName = ApplicationNameOf(QCoreApplication::applicationFilePath());
     QtMessages messages;
     QtInstanceLock instanceLock(QtInstanceLock::defaultLockPath(applicationName));
     StdRandom random;
@@ -31,7 +44,7 @@ int main(int argc, char* argv[]) {
                              fileDialogs, printer, clipboard},
                     applicationName);
 
-    if (!StartUp(program))
+    if (!StartUp(program, request.readingPath))
         return 0;
     return QApplication::exec();
 }

@@ -206,9 +206,10 @@ class Session:
 
     # The program -----------------------------------------------------------------------------
 
-    def start(self):
+    def start(self, *arguments):
+        """Starts the program in the session's root folder, with these command-line arguments."""
         with open(self.root / f"parsiva-{len(self.processes)}.log", "wb") as log:
-            process = subprocess.Popen([str(BINARY)], env=self.env, cwd=self.root,
+            process = subprocess.Popen([str(BINARY), *arguments], env=self.env, cwd=self.root,
                                        stdout=log, stderr=subprocess.STDOUT)
         self.processes.append(process)
         return process

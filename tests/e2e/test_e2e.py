@@ -16,6 +16,9 @@ from harness import Session, find, find_all, press, printing_user_home, text_of,
 
 CAPTION = "Parsiva v1.10"
 SITE = "https://www.velmora.example/parsiva/ssd.php?page="
+# Link labels are named by the words they show.
+DISCUSSION_BOARD = ("Velmora Forums is the best online discussion board for astrology, tarot and the occult on "
+                    "the web. Visit our site now!")
 WORKED_EXAMPLE = bytes.fromhex("96C3C375A1BABA0D0A96CABCCAC8C90D0A87880D0A868E8C8A0D0A")
 
 
@@ -152,7 +155,7 @@ class EndToEnd(unittest.TestCase):
     def test_link_label_and_menu_item_open_their_pages(self):
         with Session("links") as session:
             process, app, main = self.run_main(session)
-            session.click_at(find(main, "label", "Discussion board"))
+            session.click_at(find(main, "label", DISCUSSION_BOARD))
             wait_for(lambda: session.opened(), what="the opener to be called")
             session.focus_window(CAPTION)
             session.keys("alt+h")
@@ -182,9 +185,10 @@ class EndToEnd(unittest.TestCase):
             session.focus_window(CAPTION)
             session.keys("alt+x")
             exit_screen = wait_for(lambda: next((w for w in session.windows(app)
-                                                 if find(w, "push button", "Refer a friend now")), None),
+                                                 if find(w, "push button", "Refer A Friend Now")), None),
                                    what="the exit screen")
             self.assertEqual(exit_screen.name, CAPTION)
+            self.assertEqual(exit_screen.getRoleName(), "frame")
             self.assertEqual(len(session.windows(app)), 1)
             session.screenshot("exit-screen")
             press(find(exit_screen, "push button", "Exit"))

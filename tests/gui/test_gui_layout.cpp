@@ -1,4 +1,5 @@
 #include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "readings/frmSave.h"
 #include "signs/SignCatalogue.h"
@@ -117,59 +118,6 @@ QStringList LayoutFaults(QWidget* window) {
 void Settle() {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
-}
-
-frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign) {
-    auto* result = new frmIranianAstrologyResult(world.program);
-    world.program.adoptWindow(result);
-    result->showReading(*parsiva::ComposeReading(sign));
-    result->show();
-    return result;
-}
-
-frmSave* ShowReport(TestWorld& world) {
-    world.program.birthDetails.Name = "Ann Lee";
-    auto* report = new frmSave(world.program, *ShowResult(world, "Shahrivar"));
-    world.program.adoptWindow(report);
-    report->show();
-    return report;
-}
-
-struct WindowCase {
-    std::string label;
-    std::function<QWidget*(TestWorld&)> open;
-};
-
-void PrintTo(const WindowCase& window, std::ostream* out) {
-    *out << window.label;
-}
-
-std::vector<WindowCase> AllWindows() {
-    std::vector<WindowCase> cases{
-        {"BirthDetails", [](TestWorld& world) -> QWidget* { return ShowMainForm(world.program); }},
-        {"Report", [](TestWorld& world) -> QWidget* { return ShowReport(world); }},
-        {"About",
-         [](TestWorld& world) -> QWidget* {
-             auto* about = new frmAbout(world.program);
-             world.program.adoptWindow(about);
-             about->show();
-             return about;
-         }},
-    };
-    // Every reading, since the description keeps one fixed box for all of them.
-    for (const parsiva::SignRecord& sign : parsiva::SignCatalogue())
-        cases.push_back({"Result" + std::string(sign.PersianName),
-                         [name = std::string(sign.PersianName)](TestWorld& world) -> QWidget* {
-                             return ShowResult(world, name);
-                         }});
-    // Every appeal the exit screen can draw.
-    for (int appeal = 0; appeal < 4; ++appeal)
-        cases.push_back(
-            {"ExitScreenAppeal" + std::to_string(appeal), [appeal](TestWorld& world) -> QWidget* {
-                 world.random.values = {(appeal + 0.5f) / 4.0f};
-                 return ShowExitScreen(world.program);
-             }});
-    return cases;
 }
 
 class WindowLayout : public ::testing::TestWithParam<WindowCase> {};

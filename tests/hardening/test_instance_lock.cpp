@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <functional>
 
 #include <unistd.h>
 
@@ -150,5 +151,64 @@ INSTANTIATE_TEST_SUITE_P(Table, UnfinishedLockFile,
                          ::testing::Values(UnfinishedLock{"Empty", {}},
                                            UnfinishedLock{"Garbage", "\x01\xFF\n\n\n"}),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// A runtime folder where no lock file can be made: no copy runs, so this one must.
+struct UnmakeableLock {
+    const char* label;
+    // Returns the lock path inside root, or an empty text when this machine cannot arrange it.
+    std::function<QString(const QString& root)> arrange;
+};
+
+QStringList g_warnings;
+
+void RecordWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg)
+        g_warnings << message;
+}
+
+class LockThatCannotBeMade : public ::testing::TestWithParam<UnmakeableLock> {};
+
+TEST_P(LockThatCannotBeMade, StartsTheProgramWithOneWarningLine) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString path = GetParam().arrange(root.path());
+    if (path.isEmpty())
+        GTEST_SKIP() << "permissions do not bind the superuser";
+
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
+    QtInstanceLock lock(path);
+    const bool runs = lock.tryLock();
+    qInstallMessageHandler(previous);
+
+    EXPECT_TRUE(runs);
+    ASSERT_EQ(g_warnings.size(), 1) << g_warnings.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(g_warnings[0].contains(QLatin1Char('\n')));
+    EXPECT_TRUE(g_warnings[0].contains(path)) << g_warnings[0].toStdString();
+    // Restored, so that the folder can be cleaned up.
+    QFile::setPermissions(root.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LockThatCannotBeMade,
+    ::testing::Values(UnmakeableLock{"ReadOnlyFolder",
+                                     [](const QString& root) {
+                                         const QString runtime = root + QStringLiteral("/runtime");
+                                         EXPECT_TRUE(QDir().mkdir(runtime));
+                                         QFile::setPermissions(runtime,
+                                                               QFile::ReadOwner | QFile::ExeOwner);
+                                         return ::geteuid() == 0
+                                                    ? QString()
+                                                    : runtime + QStringLiteral("/parsiva.lock");
+                                     }},
+                      // Stands for any other failure, a full disk among them.
+                      UnmakeableLock{"FolderIsAFile",
+                                     [](const QString& root) {
+                                         const QString runtime = root + QStringLiteral("/runtime");
+                                         WriteFile(runtime, "not a folder");
+                                         return runtime + QStringLiteral("/parsiva.lock");
+                                     }}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace

@@ -106,4 +106,15 @@ TEST_F(RealStore, ReminderIgnoresAPlainDurationEntry) {
     EXPECT_EQ(world.messages.shown.size(), 1u);
 }
 
+TEST(ApplicationName, IsTheProgramFileNameLessOnlyItsLastExtension) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/usr/bin/parsiva", "parsiva"},
+        {"/opt/velmora/parsiva.exe", "parsiva"},
+        {"/home/ann/parsiva.v2.bin", "parsiva.v2"},
+        {"/home/ann.lee/bin/parsiva", "parsiva"},
+    };
+    for (const auto& [path, name] : cases)
+        EXPECT_EQ(ApplicationNameOf(QString::fromLatin1(path)), QString::fromLatin1(name)) << path;
+}
+
 } // namespace

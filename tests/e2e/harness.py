@@ -7,6 +7,7 @@ import pwd
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 from pathlib import Path
@@ -185,6 +186,9 @@ class Session:
                 process.kill()
                 process.wait()
         if self.wm is not None:
+            if self.wm.poll() is not None:
+                print(f"openbox ended early with {self.wm.returncode}:\n"
+                      f"{(self.root / 'openbox.log').read_text()}", file=sys.stderr)
             self.wm.terminate()
             try:
                 self.wm.wait(5)

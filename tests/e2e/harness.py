@@ -147,6 +147,12 @@ class Session:
         self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(0.5)
+        # A program started before the accessibility bus answers never joins it; without the
+        # window manager's start-up in between, that happened now and then.
+        wait_for(lambda: subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply",
+                                         "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                                        env=env, capture_output=True).returncode == 0,
+                 what="the accessibility bus")
         if self.window_manager:
             self.start_window_manager()
         global pyatspi

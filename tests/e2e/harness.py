@@ -8,6 +8,7 @@ import pwd
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 from pathlib import Path
@@ -194,10 +195,13 @@ def press(accessible):
 
 
 class Session:
-    """One desktop session for one test: X server, buses, HOME, PATH with the stand-in opener."""
+    """One desktop session for one test: X server, buses, HOME, PATH with the stand-in opener,
+    and a window manager (openbox) as on a person's desktop unless window_manager is False."""
 
-    def __init__(self, name):
+    def __init__(self, name, window_manager=True):
         self.name = name
+        self.window_manager = window_manager
+        self.wm = None
         self.root = Path(tempfile.mkdtemp(prefix=f"parsiva-e2e-{name}-"))
         self.home = self.root / "home"
         self.runtime = self.root / "runtime"
@@ -253,17 +257,49 @@ class Session:
         self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for_accessibility(env)
+        if self.window_manager:
+            self.start_window_manager()
         global pyatspi
         if pyatspi is None:
             import pyatspi as module
             pyatspi = module
         return self
 
+    def start_window_manager(self):
+        log = self.root / "openbox.log"
+        # Now and then openbox cannot open a display that has just answered; it then ends at
+        # once, and a second start finds it.
+        for attempt in range(3):
+            with open(log, "wb") as output:
+                self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                           stdout=output, stderr=subprocess.STDOUT)
+            # Running once it has claimed the screen: the root window names its check window.
+            managing = wait_for(lambda: self.wm.poll() is not None and "ended" or
+                                "window id" in self.root_property("_NET_SUPPORTING_WM_CHECK"),
+                                what="openbox to manage the screen")
+            if managing is True:
+                return
+            time.sleep(0.5)
+        raise AssertionError(f"openbox ended with {self.wm.returncode}: {log.read_text()}")
+
+    def root_property(self, name):
+        return subprocess.run(["xprop", "-root", name], env=self.env, capture_output=True,
+                              text=True).stdout
+
+    def window_property(self, window_id, name):
+        return subprocess.run(["xprop", "-id", window_id, name], env=self.env,
+                              capture_output=True, text=True).stdout
+
     def __exit__(self, *exc):
         for process in self.processes:
             if process.poll() is None:
                 process.kill()
                 process.wait()
+        if self.wm is not None:
+            if self.wm.poll() is not None:
+                print(f"openbox ended early with {self.wm.returncode}:\n"
+                      f"{(self.root / 'openbox.log').read_text()}", file=sys.stderr)
+            stop(self.wm)
         for process in (self.atspi, self.dbus, self.xvfb):
             if process is not None:
                 stop(process)
@@ -344,7 +380,9 @@ class Session:
                 if (int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
                         int(values["HEIGHT"])) == (x, y, width, height):
                     chosen = window_id
-        self.xdotool("windowfocus", "--sync", chosen)
+        # A window manager is asked to activate it, as its own click would; without one the
+        # keyboard focus is set directly.
+        self.xdotool("windowactivate" if self.wm else "windowfocus", "--sync", chosen)
         return chosen
 
     def type(self, text):

@@ -3,6 +3,7 @@
 #include "core/readings/WebAddresses.h"
 #include "ui/workflow/Program.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QTextBlock>
@@ -108,6 +109,75 @@ void markBlock(QTextDocument* document, const QTextBlock& block) {
     }
 }
 
+struct LinkSpan {
+    int start; // document positions
+    int end;
+    QString target;
+};
+
+std::vector<LinkSpan> LinksOf(const QTextDocument* document) {
+    std::vector<LinkSpan> spans;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.isAnchor())
+                continue;
+            const int start = fragment.position();
+            const int end = start + fragment.length();
+            if (!spans.empty() && spans.back().end == start &&
+                spans.back().target == format.anchorHref())
+                spans.back().end = end;
+            else
+                spans.push_back({start, end, format.anchorHref()});
+        }
+    }
+    return spans;
+}
+
+// Tab and Shift+Tab select the next or previous link, starting from the picked one or else from
+// the first or last; past the end the focus moves on. Enter opens the picked link. True when
+// the key was used here.
+bool KeyOnLinks(Program& program, QTextEdit* richText, const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    QTextCursor cursor = richText->textCursor();
+    const std::vector<LinkSpan> links = LinksOf(richText->document());
+    const LinkSpan* picked = nullptr;
+    for (const LinkSpan& link : links) {
+        if (cursor.selectionStart() == link.start && cursor.selectionEnd() == link.end)
+            picked = &link;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (!picked)
+            return false;
+        program.services.launcher.open(picked->target);
+        return true;
+    }
+    const bool backward = key->key() == Qt::Key_Backtab ||
+                          (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+    if (key->key() != Qt::Key_Tab && !backward)
+        return false;
+
+    const LinkSpan* next = nullptr;
+    if (!picked)
+        next = links.empty() ? nullptr : backward ? &links.back() : &links.front();
+    else if (backward && picked != &links.front())
+        next = picked - 1;
+    else if (!backward && picked != &links.back())
+        next = picked + 1;
+    if (!next) {
+        cursor.clearSelection();
+        richText->setTextCursor(cursor);
+        return false;
+    }
+    cursor.setPosition(next->start);
+    cursor.setPosition(next->end, QTextCursor::KeepAnchor);
+    richText->setTextCursor(cursor);
+    richText->ensureCursorVisible();
+    return true;
+}
+
 class LinkLayer final : public QObject {
 public:
     LinkLayer(Program& program, QTextEdit* richText) : QObject(richText), m_program(program) {
@@ -120,6 +190,9 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::KeyPress)
+            return KeyOnLinks(m_program, static_cast<QTextEdit*>(parent()),
+                              static_cast<QKeyEvent*>(event));
         return LinkWindowProc(m_program, watched, event);
     }
 
@@ -146,6 +219,8 @@ void HookRichTextLinks(Program& program, QTextEdit* richText, QWidget* owner) {
     LinkHookState& state = program.linkHookState;
     auto* layer = new LinkLayer(program, richText);
     richText->viewport()->installEventFilter(layer);
+    // The keys go to the box itself, not to its viewport.
+    richText->installEventFilter(layer);
     state.filter = layer;
     state.richText = richText;
     state.owner = owner;
@@ -155,8 +230,10 @@ void UnhookRichTextLinks(Program& program) {
     LinkHookState& state = program.linkHookState;
     if (!state.filter)
         return;
-    if (state.richText)
+    if (state.richText) {
         state.richText->viewport()->removeEventFilter(state.filter);
+        state.richText->removeEventFilter(state.filter);
+    }
     // Deleting the layer also ends the marking of new text.
     delete state.filter.data();
     state.filter = nullptr;

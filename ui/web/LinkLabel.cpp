@@ -1,7 +1,10 @@
 #include "ui/web/LinkLabel.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <cmath>
@@ -82,6 +85,8 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     takeReadableColour();
     // Opaque, so that of two labels laid one over the other only the front one is seen.
     setAutoFillBackground(true);
+    // Tab only: a click opens the page and leaves the keyboard where the person was typing.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -106,4 +111,28 @@ void LinkLabel::enterEvent(QEnterEvent* event) {
 void LinkLabel::leaveEvent(QEvent* event) {
     SetUnderline(*this, false);
     QLabel::leaveEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        event->modifiers() == Qt::NoModifier) {
+        // Held down, the key would open the page once per repeat.
+        if (!event->isAutoRepeat())
+            emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }

@@ -5,6 +5,7 @@
 // A text label that looks and acts as a hyperlink: blue (or, on a window too dark for blue, a link
 // colour that can be read there), a hand pointer, underlined while the
 // pointer is over it, and a click anywhere in its rectangle (margins included) emits clicked().
+// Tab reaches it, Enter or Space then emits clicked(), and it shows a focus frame meanwhile.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +20,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void takeReadableColour();

@@ -19,6 +19,9 @@ frmAbout::frmAbout(Program& program, QWidget* parent)
     ui->Label3->setText(ToQString(parsiva::AboutOfferText));
     ui->lblHomePage->setText(ToQString(parsiva::AboutHomePageCaption()));
 
+    // The box opens on OK, ahead of the links that follow it in the focus order.
+    ui->cmdOK->setFocus();
+
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);

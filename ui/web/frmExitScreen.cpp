@@ -12,7 +12,6 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -63,11 +62,13 @@ frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     ui->txtFriendEmail->setText(ToQString(parsiva::FriendEmailPlaceholder));
     ui->txtMessage->setPlainText(ToQString(parsiva::MessagePlaceholder));
 
-    for (QWidget* box :
-         {static_cast<QWidget*>(ui->txtName), static_cast<QWidget*>(ui->txtEmail),
-          static_cast<QWidget*>(ui->txtFriendName), static_cast<QWidget*>(ui->txtFriendEmail),
-          static_cast<QWidget*>(ui->txtMessage)})
-        box->installEventFilter(this);
+    // Every control that can take the focus, to follow the person's moves between them; a press
+    // on the message box lands on its viewport.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus)
+            control->installEventFilter(this);
+    }
+    ui->txtMessage->viewport()->installEventFilter(this);
 
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
@@ -188,46 +189,68 @@ void frmExitScreen::RefuseSpace(QWidget* box, int& KeyAscii) {
     box->setFocus();
 }
 
-bool frmExitScreen::eventFilter(QObject* watched, QEvent* event) {
+void frmExitScreen::moveTo(QWidget* control) {
+    if (control == m_current)
+        return;
     struct Box {
-        QObject* box;
+        QWidget* box;
         void (frmExitScreen::*gotFocus)();
         void (frmExitScreen::*lostFocus)();
-        void (frmExitScreen::*keyPress)(int&);
     };
     const Box boxes[] = {
-        {ui->txtName, &frmExitScreen::txtName_GotFocus, &frmExitScreen::txtName_LostFocus, nullptr},
-        {ui->txtEmail, &frmExitScreen::txtEmail_GotFocus, &frmExitScreen::txtEmail_LostFocus,
-         &frmExitScreen::txtEmail_KeyPress},
+        {ui->txtName, &frmExitScreen::txtName_GotFocus, &frmExitScreen::txtName_LostFocus},
+        {ui->txtEmail, &frmExitScreen::txtEmail_GotFocus, &frmExitScreen::txtEmail_LostFocus},
         {ui->txtFriendName, &frmExitScreen::txtFriendName_GotFocus,
-         &frmExitScreen::txtFriendName_LostFocus, nullptr},
+         &frmExitScreen::txtFriendName_LostFocus},
         {ui->txtFriendEmail, &frmExitScreen::txtFriendEmail_GotFocus,
-         &frmExitScreen::txtFriendEmail_LostFocus, &frmExitScreen::txtFriendEmail_KeyPress},
-        {ui->txtMessage, &frmExitScreen::txtMessage_GotFocus, &frmExitScreen::txtMessage_LostFocus,
-         nullptr},
+         &frmExitScreen::txtFriendEmail_LostFocus},
+        {ui->txtMessage, &frmExitScreen::txtMessage_GotFocus, &frmExitScreen::txtMessage_LostFocus},
     };
-    const Box* found = nullptr;
+    QWidget* left = m_current;
+    m_current = control;
     for (const Box& candidate : boxes) {
-        if (candidate.box == watched)
-            found = &candidate;
+        if (candidate.box == left)
+            (this->*candidate.lostFocus)();
     }
-    if (!found)
-        return QWidget::eventFilter(watched, event);
+    for (const Box& candidate : boxes) {
+        if (candidate.box == control)
+            (this->*candidate.gotFocus)();
+    }
+}
 
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        // Focus that comes and goes with the window (a message box, another program) is no
-        // move between boxes.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            (this->*(event->type() == QEvent::FocusIn ? found->gotFocus : found->lostFocus))();
-    } else if (event->type() == QEvent::KeyPress && found->keyPress) {
+bool frmExitScreen::eventFilter(QObject* watched, QEvent* event) {
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (watched == ui->txtMessage->viewport())
+        control = ui->txtMessage;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // Whatever the reason: focus that comes back with the window returns to the control
+        // the person was in, which is no move.
+        moveTo(control);
+        break;
+    case QEvent::MouseButtonPress:
+        // A press moves the focus even where the window is not active yet, which sends no focus
+        // event until the window manager, or none, activates it.
+        if (control->focusPolicy() & Qt::ClickFocus)
+            moveTo(control);
+        break;
+    case QEvent::KeyPress: {
+        void (frmExitScreen::*keyPress)(int&) = nullptr;
+        if (watched == ui->txtEmail)
+            keyPress = &frmExitScreen::txtEmail_KeyPress;
+        else if (watched == ui->txtFriendEmail)
+            keyPress = &frmExitScreen::txtFriendEmail_KeyPress;
         const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (typed.size() == 1) {
+        if (keyPress && typed.size() == 1) {
             int KeyAscii = typed.at(0).unicode();
-            (this->*found->keyPress)(KeyAscii);
+            (this->*keyPress)(KeyAscii);
             if (KeyAscii == 0)
                 return true;
         }
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -47,9 +47,13 @@ private:
     void Form_Load();
     void Form_Unload();
     void RefuseSpace(QWidget* box, int& KeyAscii);
+    void moveTo(QWidget* control);
 
     Program& m_program;
     std::unique_ptr<Ui::frmExitScreen> ui;
+    // The control the person last moved to; the window losing and regaining the activation
+    // leaves it as it is.
+    QWidget* m_current = nullptr;
 };
 
 // Creates and shows the exit screen without making it modal or taking the activation.

@@ -16,6 +16,10 @@ frmMain::frmMain(Program& program, QWidget* parent)
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
     ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    // The button shares its access key with the File menu, and Qt would alternate between the
+    // two on each Alt+F. As in a menu bar, Alt+F opens the menu, whose first entry is Find; the
+    // button keeps its underlined F.
+    ui->cmdProceed->setShortcut(QKeySequence());
     NameSeparators(*ui->mnuFile, {"mnuSep1"});
     NameSeparators(*ui->mnuHelp, {"mnuSep2", "mnuSep3"});
 

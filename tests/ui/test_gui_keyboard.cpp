@@ -1,0 +1,355 @@
+// What a person reaches with the keyboard, and what a click into a box does however the window
+// was activated.
+#include "tests/support/FakeServices.h"
+
+#include "ui/readings/frmSave.h"
+#include "ui/web/LinkLabel.h"
+#include "ui/web/frmAbout.h"
+#include "ui/web/frmExitScreen.h"
+#include "ui/workflow/StartUp.h"
+#include "ui/workflow/frmIranianAstrologyResult.h"
+#include "ui/workflow/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <functional>
+
+namespace {
+
+const QString Site = QStringLiteral("https://www.velmora.example");
+
+void Activate(QWidget* window) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+frmIranianAstrologyResult* ShowResult(TestWorld& world) {
+    auto* result = new frmIranianAstrologyResult(world.program);
+    world.program.adoptWindow(result);
+    result->show();
+    return result;
+}
+
+// The page ids that the launcher was given since the last call, in order.
+QStringList TakeOpenedPages(TestWorld& world) {
+    QStringList pages;
+    for (const QString& address : world.launcher.opened)
+        pages << address.section(QStringLiteral("page="), 1);
+    world.launcher.opened.clear();
+    return pages;
+}
+
+// Tab from the focused control once round the window. Each stop is the control's name; at a
+// link label also the pages that Enter and then Space opened there.
+QStringList TabRound(TestWorld& world, QWidget* window) {
+    QStringList stops;
+    QWidget* first = window->focusWidget();
+    for (QWidget* at = first; at && stops.size() < 30;) {
+        QString stop = at->objectName();
+        if (qobject_cast<LinkLabel*>(at)) {
+            TakeOpenedPages(world);
+            QTest::keyClick(at, Qt::Key_Return);
+            QTest::keyClick(at, Qt::Key_Space);
+            stop += QLatin1Char(' ') + TakeOpenedPages(world).join(QLatin1Char(' '));
+        }
+        stops << stop;
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = window->focusWidget();
+        if (at == first)
+            break;
+    }
+    return stops;
+}
+
+struct TabCase {
+    const char* label;
+    std::function<QWidget*(TestWorld&)> open;
+    QStringList stops;
+};
+
+class TabOrder : public ::testing::TestWithParam<TabCase> {};
+
+// The controls keep their order and the links follow them; Enter and Space each open a focused
+// link's page once, and leave its window open.
+TEST_P(TabOrder, LinksFollowTheOrderedControlsAndOpenByEnterOrSpace) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    Activate(window);
+    EXPECT_EQ(TabRound(world, window), GetParam().stops);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(world.messages.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindow, TabOrder,
+    ::testing::Values(
+        TabCase{"Main",
+                [](TestWorld& world) -> QWidget* { return ShowMainForm(world.program); },
+                {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
+                 "Label61 home-page home-page", "lblFullBrand fully-branded fully-branded"}},
+        TabCase{"MainWithTheCobrandInFront",
+                [](TestWorld& world) -> QWidget* {
+                    frmMain* form = ShowMainForm(world.program);
+                    form->bringPromotionToFront(parsiva::CoBrandFront::Cobrand);
+                    return form;
+                },
+                {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
+                 "Label61 home-page home-page", "lblCobrand co-brand co-brand"}},
+        TabCase{"Result",
+                [](TestWorld& world) -> QWidget* { return ShowResult(world); },
+                {"cmdPrint", "cmdExit", "cmdBack", "Label61 home-page home-page",
+                 "lblFullBrand fully-branded fully-branded"}},
+        TabCase{
+            "About",
+            [](TestWorld& world) -> QWidget* {
+                auto* about = new frmAbout(world.program);
+                about->setAttribute(Qt::WA_DeleteOnClose);
+                about->show();
+                return about;
+            },
+            {"cmdOK", "lblCobrand fully-branded fully-branded", "lblHomePage home-page home-page"}},
+        TabCase{"ExitScreen",
+                [](TestWorld& world) -> QWidget* { return ShowExitScreen(world.program); },
+                {"Check1", "cmdClose", "txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
+                 "txtMessage", "cmdSubmit", "lblGoToHome velmorasoftwares velmorasoftwares"}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ReportBox, TabPicksEachCreditLinkInTurnAndEnterOpensIt) {
+    TestWorld world;
+    frmIranianAstrologyResult* result = ShowResult(world);
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
+    world.program.adoptWindow(report);
+    report->show();
+    Activate(report);
+    QTextEdit* box = report->richTextBox();
+    ASSERT_EQ(report->focusWidget(), box);
+
+    int previousStart = -1;
+    for (int link = 0; link < 6; ++link) {
+        QTest::keyClick(box, Qt::Key_Tab);
+        ASSERT_EQ(report->focusWidget(), box) << link;
+        EXPECT_EQ(box->textCursor().selectedText(), Site) << link;
+        EXPECT_GT(box->textCursor().selectionStart(), previousStart) << link;
+        previousStart = box->textCursor().selectionStart();
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(world.launcher.opened, QStringList({Site})) << link;
+        world.launcher.opened.clear();
+    }
+    // Past the last link the keyboard goes on to the buttons, then the labels.
+    QStringList after;
+    for (int stop = 0; stop < 4; ++stop) {
+        QTest::keyClick(report->focusWidget(), Qt::Key_Tab);
+        after << report->focusWidget()->objectName();
+    }
+    EXPECT_EQ(after, QStringList({"cmdSave", "cmdPrint", "Label61", "lblFullBrand"}));
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_TRUE(world.launcher.opened.isEmpty());
+}
+
+TEST(LinkFocus, AFocusedLinkShowsAFrameThatGoesWithTheFocus) {
+    TestWorld world;
+    frmMain* form = ShowMainForm(world.program);
+    Activate(form);
+    auto* banner = form->findChild<LinkLabel*>(QStringLiteral("Label61"));
+    const QImage unfocused = banner->grab().toImage();
+    while (form->focusWidget() != banner)
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+    const QImage focused = banner->grab().toImage();
+    QTest::keyClick(banner, Qt::Key_Tab);
+    EXPECT_NE(focused, unfocused);
+    EXPECT_EQ(banner->grab().toImage(), unfocused);
+    // A click opens the page and leaves the keyboard where it was.
+    QWidget* before = form->focusWidget();
+    QTest::mouseClick(banner, Qt::LeftButton);
+    EXPECT_EQ(form->focusWidget(), before);
+}
+
+// --- Access keys.
+
+// Every access key that a press of Alt reaches in this window, each with its owner.
+QList<std::pair<QKeySequence, QString>> LiveAccessKeys(QWidget* window) {
+    QList<std::pair<QKeySequence, QString>> keys;
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+        if (button->window() == window && !button->shortcut().isEmpty() && button->isEnabled())
+            keys.append({button->shortcut(), button->objectName()});
+    }
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (label->window() == window && label->buddy() &&
+            !QKeySequence::mnemonic(label->text()).isEmpty())
+            keys.append({QKeySequence::mnemonic(label->text()), label->objectName()});
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        for (QAction* top : main->menuBar()->actions()) {
+            if (top->isEnabled() && !QKeySequence::mnemonic(top->text()).isEmpty())
+                keys.append({QKeySequence::mnemonic(top->text()), top->text()});
+        }
+    }
+    return keys;
+}
+
+TEST(AccessKeys, NoTwoControlsOfAWindowShareOne) {
+    TestWorld world;
+    frmIranianAstrologyResult* result = ShowResult(world);
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
+    world.program.adoptWindow(report);
+    frmAbout about(world.program);
+    const QList<QWidget*> windows = {ShowMainForm(world.program), result, report, &about,
+                                     ShowExitScreen(world.program)};
+    for (QWidget* window : windows) {
+        const auto keys = LiveAccessKeys(window);
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            for (qsizetype j = i + 1; j < keys.size(); ++j) {
+                EXPECT_NE(keys[i].first, keys[j].first)
+                    << window->metaObject()->className() << ": " << keys[i].second.toStdString()
+                    << " and " << keys[j].second.toStdString();
+            }
+        }
+    }
+}
+
+TEST(AccessKeys, AltFOpensTheFileMenuEveryTimeAndFThenFinds) {
+    TestWorld world;
+    frmMain* form = ShowMainForm(world.program);
+    Activate(form);
+    auto* fileMenu = form->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* name = form->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QTest::keyClicks(name, QStringLiteral("Ann Lee"));
+    for (int press = 0; press < 5; ++press) {
+        QTest::keyClick(form, Qt::Key_F, Qt::AltModifier);
+        ASSERT_EQ(QApplication::activePopupWidget(), fileMenu) << "press " << press + 1;
+        QTest::keyClick(fileMenu, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
+    }
+    QTest::keyClick(form, Qt::Key_F, Qt::AltModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), fileMenu);
+    QTest::keyClick(fileMenu, Qt::Key_F);
+    DeleteClosedWindows();
+    EXPECT_NE(theOnly<frmIranianAstrologyResult>(), nullptr);
+    EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
+    EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
+}
+
+// --- The exit screen's placeholders, however the window stands when the person clicks.
+
+QPoint Middle(QWidget* widget) {
+    return widget->rect().center();
+}
+
+QString BoxText(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        return line->text();
+    return static_cast<QPlainTextEdit*>(box)->toPlainText();
+}
+
+void ClickInto(QWidget* box) {
+    QWidget* target = box;
+    if (auto* message = qobject_cast<QPlainTextEdit*>(box))
+        target = message->viewport();
+    QTest::mouseClick(target, Qt::LeftButton, {}, Middle(target));
+}
+
+enum class Before {
+    Active,              // the screen active, as a window manager leaves it after the click
+    AnotherWindowActive, // no window manager: the click activates nothing first
+    RefusalLeftInactive, // a refusal's message box took the activation, none gave it back
+    RefusalReactivated,  // the same, with the activation given back by a window manager
+};
+
+struct ClickCase {
+    const char* label;
+    Before before;
+    const char* box;
+};
+
+class ExitScreenClick : public ::testing::TestWithParam<ClickCase> {};
+
+TEST_P(ExitScreenClick, TheBoxHoldsExactlyWhatIsTyped) {
+    const ClickCase& c = GetParam();
+    TestWorld world;
+    QWidget elsewhere; // another program, or the message box
+    elsewhere.resize(200, 100);
+    frmExitScreen* screen = ShowExitScreen(world.program);
+    QWidget* box = screen->findChild<QWidget*>(QLatin1String(c.box));
+    ASSERT_NE(box, nullptr);
+    const QString placeholder = BoxText(box);
+
+    if (c.before == Before::Active) {
+        Activate(screen);
+    } else if (c.before == Before::AnotherWindowActive) {
+        elsewhere.show();
+        Activate(&elsewhere);
+    } else {
+        Activate(screen);
+        world.messages.whileShown = [&] {
+            elsewhere.show();
+            Activate(&elsewhere);
+        };
+        QTest::mouseClick(screen->findChild<QPushButton*>(QStringLiteral("cmdSubmit")),
+                          Qt::LeftButton);
+        ASSERT_EQ(world.messages.shown.size(), 1u);
+        EXPECT_EQ(world.messages.shown[0].text, "Please Enter Proper Email Address");
+        elsewhere.hide();
+        if (c.before == Before::RefusalReactivated)
+            Activate(screen);
+    }
+    ASSERT_EQ(screen->isActiveWindow(),
+              c.before == Before::Active || c.before == Before::RefusalReactivated);
+
+    ClickInto(box);
+    QTest::keyClicks(box, QStringLiteral("bob@y.example"));
+    EXPECT_EQ(BoxText(box), "bob@y.example") << "placeholder was " << placeholder.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExitScreenClick,
+    ::testing::Values(ClickCase{"NameActive", Before::Active, "txtName"},
+                      ClickCase{"NameInactive", Before::AnotherWindowActive, "txtName"},
+                      ClickCase{"MessageInactive", Before::AnotherWindowActive, "txtMessage"},
+                      ClickCase{"FriendEmailAfterRefusal", Before::RefusalLeftInactive,
+                                "txtFriendEmail"},
+                      ClickCase{"FriendEmailAfterRefusalReactivated", Before::RefusalReactivated,
+                                "txtFriendEmail"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ExitScreenPlaceholder, ComesBackWhenABoxLeftEmptyWithTheWindowIsLeftForAnother) {
+    TestWorld world;
+    QWidget otherProgram;
+    otherProgram.resize(200, 100);
+    frmExitScreen* screen = ShowExitScreen(world.program);
+    Activate(screen);
+    auto* email = screen->findChild<QLineEdit*>(QStringLiteral("txtEmail"));
+    auto* friendEmail = screen->findChild<QLineEdit*>(QStringLiteral("txtFriendEmail"));
+    ClickInto(friendEmail);
+    ClickInto(email);
+    EXPECT_EQ(email->text(), "");
+    EXPECT_EQ(friendEmail->text(), "Friend's Email Address");
+
+    // Away to another program and back to the same box: nothing changes.
+    otherProgram.show();
+    Activate(&otherProgram);
+    EXPECT_EQ(email->text(), "");
+    Activate(screen);
+    EXPECT_EQ(email->text(), "");
+    EXPECT_EQ(screen->focusWidget(), email);
+
+    // Away again, then straight onto the button of the inactive screen.
+    Activate(&otherProgram);
+    QTest::mouseClick(screen->findChild<QPushButton*>(QStringLiteral("cmdSubmit")), Qt::LeftButton);
+    EXPECT_EQ(email->text(), "Your Email Address");
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, "Please Enter Proper Email Address");
+}
+
+} // namespace

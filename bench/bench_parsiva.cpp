@@ -1,10 +1,11 @@
 // In-process benchmarks of the paths a user waits on.
-#include "ui/readings/ReadingActions.h"
+#include "tests/support/FakeServices.h"
+
 #include "core/readings/ReadingFile.h"
-#include "ui/readings/frmSave.h"
 #include "core/signs/Classification.h"
 #include "core/signs/SignCatalogue.h"
-#include "tests/support/FakeServices.h"
+#include "ui/readings/ReadingActions.h"
+#include "ui/readings/frmSave.h"
 #include "ui/workflow/ConfigureApplication.h"
 #include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
@@ -17,8 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 

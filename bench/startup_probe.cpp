@@ -1,16 +1,15 @@
 // Starts a program on the current X display and reports, in one line, the milliseconds from
 // its start to its first top-level window being mapped and painted, and its peak resident set.
 //   startup_probe PROGRAM  ->  "<milliseconds> <max-rss-KiB>"
-#include <xcb/xcb.h>
-
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <csignal>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -18,9 +17,9 @@ using Clock = std::chrono::steady_clock;
 
 // True once the window shows more than one colour: something has been drawn into it.
 bool painted(xcb_connection_t* connection, xcb_window_t window, int width, int height) {
-    const auto cookie = xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
-                                      static_cast<uint16_t>(width), static_cast<uint16_t>(height),
-                                      ~0u);
+    const auto cookie =
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                      static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0u);
     xcb_get_image_reply_t* reply = xcb_get_image_reply(connection, cookie, nullptr);
     if (!reply)
         return false;

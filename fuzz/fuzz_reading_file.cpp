@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t length = size - 1;
     std::size_t offset = 0;
     bool pulledAfterEnd = false;
-    const parsiva::ByteSource source =
-        [&](std::span<char> buffer) -> std::optional<std::size_t> {
+    const parsiva::ByteSource source = [&](std::span<char> buffer) -> std::optional<std::size_t> {
         if (offset == length) {
             if (pulledAfterEnd)
                 std::abort(); // asked again after being told the file ended

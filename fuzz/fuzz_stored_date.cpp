@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string stored(reinterpret_cast<const char*>(data), size);
     const std::string plain = parsiva::DecodeText(parsiva::FromWindows1252(stored));
     const QString text = QString::fromStdString(plain);
-    static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
-                                      QLocale(QLocale::German, QLocale::Germany),
-                                      QLocale(QLocale::Persian, QLocale::Iran)};
+    static const QLocale locales[] = {
+        QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+        QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Persian, QLocale::Iran)};
     const parsiva::CalendarDate today{2026, 12, 9};
     for (const QLocale& locale : locales) {
         const QDate date = ReadShortDate(text, locale);

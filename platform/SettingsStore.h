@@ -20,8 +20,7 @@ public:
 
 class QtSettingsStore final : public SettingsStore {
 public:
-    QString read(const QString& application, const QString& section,
-                 const QString& key) override;
+    QString read(const QString& application, const QString& section, const QString& key) override;
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
 };

@@ -34,8 +34,7 @@ std::optional<Refusal> ValidateBirthDetails(std::string_view nameText, int month
 // Stores accepted input and the reading it gives. A month that classifies to no sign
 // keeps the previous sign and reading.
 void RecordProceed(BirthDetails& details, ReadingResult& reading, std::string_view nameText,
-                   std::string_view dayText, std::string_view monthText,
-                   std::string_view yearText);
+                   std::string_view dayText, std::string_view monthText, std::string_view yearText);
 
 // The start-up pick of the promotional label: 6r + 1 rounded half to even, 1 to 7.
 std::int16_t CoBrandPick(float r);

@@ -1,6 +1,8 @@
 #include "core/signs/Classification.h"
 #include "core/signs/SignCatalogue.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -10,8 +12,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-
-#include <gtest/gtest.h>
 
 namespace parsiva {
 namespace {

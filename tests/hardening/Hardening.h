@@ -3,12 +3,12 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/ReadingFixtures.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QString>
 #include <QWidget>
-
-#include <gtest/gtest.h>
 
 #include <cstddef>
 #include <string>

@@ -1,8 +1,8 @@
 #include "tests/hardening/Hardening.h"
 
-#include "ui/workflow/WindowMoves.h"
 #include "ui/readings/frmSave.h"
 #include "ui/workflow/StartUp.h"
+#include "ui/workflow/WindowMoves.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
 
@@ -17,15 +17,14 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <random>
-#include <thread>
-
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace hardening;

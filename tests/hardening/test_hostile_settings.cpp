@@ -1,10 +1,10 @@
 #include "tests/hardening/Hardening.h"
 
 #include "core/readings/TextCodec.h"
-#include "ui/workflow/WindowMoves.h"
-#include "ui/web/Settings.h"
 #include "platform/ShortDate.h"
+#include "ui/web/Settings.h"
 #include "ui/workflow/StartUp.h"
+#include "ui/workflow/WindowMoves.h"
 #include "ui/workflow/frmMain.h"
 
 #include <QDir>

@@ -9,7 +9,6 @@
 
 #include <csignal>
 #include <functional>
-
 #include <unistd.h>
 
 using namespace hardening;

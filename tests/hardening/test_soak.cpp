@@ -1,7 +1,7 @@
 #include "tests/hardening/Hardening.h"
 
-#include "ui/readings/frmSave.h"
 #include "core/signs/SignCatalogue.h"
+#include "ui/readings/frmSave.h"
 #include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"

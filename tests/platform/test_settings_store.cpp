@@ -1,10 +1,10 @@
 #include "tests/support/FakeServices.h"
 
 #include "core/readings/TextCodec.h"
-#include "ui/workflow/WindowMoves.h"
-#include "ui/web/Settings.h"
 #include "platform/ShortDate.h"
+#include "ui/web/Settings.h"
 #include "ui/web/UpdateReminder.h"
+#include "ui/workflow/WindowMoves.h"
 
 #include <gtest/gtest.h>
 

@@ -70,8 +70,7 @@ public:
 
 class FakeSettingsStore final : public SettingsStore {
 public:
-    QString read(const QString& application, const QString& section,
-                 const QString& key) override;
+    QString read(const QString& application, const QString& section, const QString& key) override;
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
     static QString path(const QString& application, const QString& section, const QString& key);

@@ -1,7 +1,7 @@
 #include "tests/support/Windows.h"
 
-#include "ui/readings/frmSave.h"
 #include "core/signs/SignCatalogue.h"
+#include "ui/readings/frmSave.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
 #include "ui/workflow/StartUp.h"

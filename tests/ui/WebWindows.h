@@ -4,10 +4,10 @@
 #include "tests/support/FakeServices.h"
 
 #include "core/readings/TextCodec.h"
+#include "core/web/WebTexts.h"
+#include "platform/ShortDate.h"
 #include "ui/web/LaunchPages.h"
 #include "ui/web/LinkLabel.h"
-#include "platform/ShortDate.h"
-#include "core/web/WebTexts.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
 #include "ui/workflow/StartUp.h"

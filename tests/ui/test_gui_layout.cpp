@@ -1,8 +1,8 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/Windows.h"
 
-#include "ui/readings/frmSave.h"
 #include "core/signs/SignCatalogue.h"
+#include "ui/readings/frmSave.h"
 #include "ui/web/LinkLabel.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"

@@ -55,7 +55,9 @@ TEST(SharedTexts, StaticCaptionsOfTheAboutBoxAndTheExitScreen) {
     EXPECT_EQ(textOf(screen, "lblGoToHome"), "Click Here To Visit Velmora Softwares");
     EXPECT_EQ(textOf(screen, "Frame2"), "Refer A Friend");
     EXPECT_EQ(textOf(screen, "cmdSubmit"), "Refer A Friend &Now");
-    EXPECT_TRUE(textOf(screen, "Label3").starts_with(
-        "If you enjoyed using this program, you will also enjoy the many other programs"));
+    EXPECT_TRUE(
+        textOf(screen, "Label3")
+            .starts_with(
+                "If you enjoyed using this program, you will also enjoy the many other programs"));
     EXPECT_TRUE(textOf(screen, "Label3").ends_with("download your favourites."));
 }

@@ -62,9 +62,9 @@ TEST_F(Workflow, StartUpShowsAFreshMainFormWithFilledListsAndNameFocus) {
     auto* month = child<QComboBox>(form, "cboMonth");
     auto* day = child<QComboBox>(form, "cboDate");
     auto* year = child<QComboBox>(form, "cboYear");
-    EXPECT_EQ(entries(month), QStringList({"January", "February", "March", "April", "May", "June",
-                                           "July", "August", "September", "October", "November",
-                                           "December"}));
+    EXPECT_EQ(entries(month),
+              QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                           "September", "October", "November", "December"}));
     EXPECT_EQ(day->count(), 31);
     EXPECT_EQ(day->itemText(30), "31");
     EXPECT_EQ(year->count(), 151);
@@ -84,8 +84,8 @@ TEST_F(Workflow, StartUpShowsAFreshMainFormWithFilledListsAndNameFocus) {
             w = w->nextInFocusChain();
         order.append(w->objectName());
     }
-    EXPECT_EQ(order, QStringList({"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed",
-                                  "cmdOpen"}));
+    EXPECT_EQ(order,
+              QStringList({"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen"}));
 }
 
 struct PickCase {
@@ -198,15 +198,15 @@ TEST_P(Refusal, ShowsTheExactMessageAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Refusal,
-    ::testing::Values(
-        RefusalCase{"SpacesOnlyName", "   ", "August", "23", "1975", "Please Enter Your Name",
-                    MessageIcon::Critical},
-        RefusalCase{"EmptyNameAndFebruary30", "", "February", "30", "1975",
-                    "Please Enter Your Name", MessageIcon::Critical},
-        RefusalCase{"February29In1901", "Ann", "February", "29", "1901",
-                    "Please Enter Correct Date Or Month!", MessageIcon::Information},
-        RefusalCase{"November31", "Ann", "November", "31", "1975",
-                    "Please Enter Correct Date Or Month !", MessageIcon::Information}),
+    ::testing::Values(RefusalCase{"SpacesOnlyName", "   ", "August", "23", "1975",
+                                  "Please Enter Your Name", MessageIcon::Critical},
+                      RefusalCase{"EmptyNameAndFebruary30", "", "February", "30", "1975",
+                                  "Please Enter Your Name", MessageIcon::Critical},
+                      RefusalCase{"February29In1901", "Ann", "February", "29", "1901",
+                                  "Please Enter Correct Date Or Month!", MessageIcon::Information},
+                      RefusalCase{"November31", "Ann", "November", "31", "1975",
+                                  "Please Enter Correct Date Or Month !",
+                                  MessageIcon::Information}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class BackBy : public Workflow, public ::testing::WithParamInterface<const char*> {};
@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackBy, ::testing::Values("button", "men
 // screen then ends the run.
 struct ExitPathCase {
     const char* label;
-    bool resultWindow; // else the birth-details form
+    bool resultWindow;   // else the birth-details form
     const char* control; // a button, a menu item, or null for the close box
     bool reachesExitScreen;
 };
@@ -293,18 +293,18 @@ TEST_P(ExitPath, OpensTheExitScreenUnlessTheWindowMovesAndClosingItEndsTheRun) {
     EXPECT_TRUE(world.program.openWindows().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ExitPath,
-    ::testing::Values(ExitPathCase{"MainMenuExit", false, "mnuExit", true},
-                      ExitPathCase{"MainCloseBox", false, nullptr, true},
-                      ExitPathCase{"MainProceed", false, "cmdProceed", false},
-                      ExitPathCase{"MainMenuProceed", false, "mnuProceed", false},
-                      ExitPathCase{"ResultExitButton", true, "cmdExit", true},
-                      ExitPathCase{"ResultMenuExit", true, "mnuExit", true},
-                      ExitPathCase{"ResultCloseBox", true, nullptr, true},
-                      ExitPathCase{"ResultBack", true, "cmdBack", false},
-                      ExitPathCase{"ResultMenuBack", true, "mnuBack", false}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Table, ExitPath,
+                         ::testing::Values(ExitPathCase{"MainMenuExit", false, "mnuExit", true},
+                                           ExitPathCase{"MainCloseBox", false, nullptr, true},
+                                           ExitPathCase{"MainProceed", false, "cmdProceed", false},
+                                           ExitPathCase{"MainMenuProceed", false, "mnuProceed",
+                                                        false},
+                                           ExitPathCase{"ResultExitButton", true, "cmdExit", true},
+                                           ExitPathCase{"ResultMenuExit", true, "mnuExit", true},
+                                           ExitPathCase{"ResultCloseBox", true, nullptr, true},
+                                           ExitPathCase{"ResultBack", true, "cmdBack", false},
+                                           ExitPathCase{"ResultMenuBack", true, "mnuBack", false}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // Records the order in which windows are closed.
 class RecordingWindow : public QWidget {

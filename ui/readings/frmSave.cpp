@@ -1,8 +1,9 @@
 #include "ui/readings/frmSave.h"
+
 #include "ui_frmSave.h"
 
-#include "ui/readings/ReadingActions.h"
 #include "core/readings/ReportBlocks.h"
+#include "ui/readings/ReadingActions.h"
 #include "ui/readings/RichTextLinks.h"
 #include "ui/web/WebLinks.h"
 #include "ui/workflow/Program.h"
@@ -59,7 +60,8 @@ void frmSave::Form_Load() {
     HookRichTextLinks(m_program, ui->RTB, this);
 
     QTextCursor cursor = ui->RTB->textCursor();
-    for (const parsiva::ReportRun& run : parsiva::ComposeReport(m_program.birthDetails, m_captions)) {
+    for (const parsiva::ReportRun& run :
+         parsiva::ComposeReport(m_program.birthDetails, m_captions)) {
         const parsiva::RunLook look = parsiva::LookOf(run.Style);
         QTextCharFormat format;
         format.setFontWeight(look.Bold ? QFont::Bold : QFont::Normal);

@@ -1,7 +1,7 @@
 #include "ui/web/SubmitReferral.h"
 
-#include "ui/web/LaunchPages.h"
 #include "core/web/TellAFriend.h"
+#include "ui/web/LaunchPages.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
 

@@ -1,10 +1,10 @@
 #include "ui/web/UpdateReminder.h"
 
-#include "ui/web/LaunchPages.h"
 #include "core/web/ReminderRule.h"
-#include "ui/web/Settings.h"
-#include "platform/ShortDate.h"
 #include "core/web/WebTexts.h"
+#include "platform/ShortDate.h"
+#include "ui/web/LaunchPages.h"
+#include "ui/web/Settings.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
 

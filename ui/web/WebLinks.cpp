@@ -1,10 +1,10 @@
 #include "ui/web/WebLinks.h"
 
+#include "core/web/PromoTexts.h"
 #include "ui/web/LaunchPages.h"
 #include "ui/web/LinkLabel.h"
-#include "core/web/PromoTexts.h"
-#include "ui/workflow/UiText.h"
 #include "ui/web/frmAbout.h"
+#include "ui/workflow/UiText.h"
 
 #include <QAction>
 #include <QMenu>

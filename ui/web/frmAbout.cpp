@@ -1,10 +1,11 @@
 #include "ui/web/frmAbout.h"
+
 #include "ui_frmAbout.h"
 
-#include "ui/web/LaunchPages.h"
-#include "ui/web/ProgramIcon.h"
 #include "core/web/TellAFriend.h"
 #include "core/web/WebTexts.h"
+#include "ui/web/LaunchPages.h"
+#include "ui/web/ProgramIcon.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/WindowFit.h"
 

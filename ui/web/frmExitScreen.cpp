@@ -1,11 +1,12 @@
 #include "ui/web/frmExitScreen.h"
+
 #include "ui_frmExitScreen.h"
 
+#include "core/web/TellAFriend.h"
+#include "core/web/WebTexts.h"
 #include "ui/web/LaunchPages.h"
 #include "ui/web/ProgramIcon.h"
 #include "ui/web/SubmitReferral.h"
-#include "core/web/TellAFriend.h"
-#include "core/web/WebTexts.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/WindowFit.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/Services.h"
-#include "ui/readings/LinkHookState.h"
 #include "core/signs/Classification.h"
 #include "core/signs/SignCatalogue.h"
 #include "core/web/ReferralDetails.h"
+#include "platform/Services.h"
+#include "ui/readings/LinkHookState.h"
 #include "ui/workflow/Moves.h"
 
 #include <QList>

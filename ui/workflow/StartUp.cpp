@@ -1,9 +1,9 @@
 #include "ui/workflow/StartUp.h"
 
+#include "core/workflow/BirthDetailsRules.h"
 #include "ui/readings/ReadingActions.h"
 #include "ui/web/UpdateReminder.h"
 #include "ui/web/frmExitScreen.h"
-#include "core/workflow/BirthDetailsRules.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
 #include "ui/workflow/frmMain.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Messages.h"
 #include "core/workflow/WorkflowTexts.h"
+#include "platform/Messages.h"
 
 #include <QString>
 
@@ -19,8 +19,7 @@ inline std::string ToStdString(const QString& text) {
 }
 
 inline MessageIcon ToMessageIcon(parsiva::NoticeIcon icon) {
-    return icon == parsiva::NoticeIcon::Critical ? MessageIcon::Critical
-                                                 : MessageIcon::Information;
+    return icon == parsiva::NoticeIcon::Critical ? MessageIcon::Critical : MessageIcon::Information;
 }
 
 // An OK message box captioned with the program's title.

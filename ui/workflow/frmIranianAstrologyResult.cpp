@@ -1,4 +1,5 @@
 #include "ui/workflow/frmIranianAstrologyResult.h"
+
 #include "ui_frmIranianAstrologyResult.h"
 
 #include "ui/web/LinkLabel.h"
@@ -72,8 +73,7 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
 frmIranianAstrologyResult::~frmIranianAstrologyResult() = default;
 
 QLabel* frmIranianAstrologyResult::lblResult(int index) const {
-    QLabel* const results[] = {ui->lblResult_0, ui->lblResult_1, ui->lblResult_2,
-                               ui->lblResult_3};
+    QLabel* const results[] = {ui->lblResult_0, ui->lblResult_1, ui->lblResult_2, ui->lblResult_3};
     return results[index];
 }
 

@@ -1,9 +1,10 @@
 #include "ui/workflow/frmMain.h"
+
 #include "ui_frmMain.h"
 
-#include "ui/readings/ReadingActions.h"
 #include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
+#include "ui/readings/ReadingActions.h"
 #include "ui/web/WebLinks.h"
 #include "ui/workflow/Program.h"
 #include "ui/workflow/UiText.h"
@@ -66,8 +67,8 @@ void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
 
 bool frmMain::ValidateBirthDetails() {
     const auto refusal = parsiva::ValidateBirthDetails(
-        ToStdString(ui->txtName->text()), ui->cboMonth->currentIndex(),
-        ui->cboDate->currentIndex(), ui->cboYear->currentText().toInt());
+        ToStdString(ui->txtName->text()), ui->cboMonth->currentIndex(), ui->cboDate->currentIndex(),
+        ui->cboYear->currentText().toInt());
     if (!refusal)
         return true;
     ShowNotice(m_program, this, refusal->Message, refusal->Icon);
@@ -79,11 +80,10 @@ bool frmMain::ValidateBirthDetails() {
 void frmMain::Proceed() {
     if (!ValidateBirthDetails())
         return;
-    parsiva::RecordProceed(m_program.birthDetails, m_program.readingResult,
-                           ToStdString(ui->txtName->text()),
-                           ToStdString(ui->cboDate->currentText()),
-                           ToStdString(ui->cboMonth->currentText()),
-                           ToStdString(ui->cboYear->currentText()));
+    parsiva::RecordProceed(
+        m_program.birthDetails, m_program.readingResult, ToStdString(ui->txtName->text()),
+        ToStdString(ui->cboDate->currentText()), ToStdString(ui->cboMonth->currentText()),
+        ToStdString(ui->cboYear->currentText()));
 
     m_program.moves().ShowResultForm();
 

@@ -41,8 +41,8 @@ private:
     void Form_Load();
     void Form_Unload();
     // A list given no position keeps its entry.
-    void fillInputs(const QString& name, std::optional<int> monthIndex,
-                    std::optional<int> dayIndex, std::optional<int> yearIndex);
+    void fillInputs(const QString& name, std::optional<int> monthIndex, std::optional<int> dayIndex,
+                    std::optional<int> yearIndex);
 
     Program& m_program;
     std::unique_ptr<Ui::frmMain> ui;

@@ -1,4 +1,5 @@
 #include "tests/support/FakeServices.h"
+#include "tests/support/ReadingFixtures.h"
 
 #include "ui/workflow/CommandLine.h"
 #include "ui/workflow/StartUp.h"
@@ -13,17 +14,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// Cyrus, June 24, 1988, written the way Save writes it: each byte plus 85, lines ended by CR LF.
-QByteArray ReadingFileOf(std::initializer_list<const char*> lines) {
-    QByteArray bytes;
-    for (const char* line : lines) {
-        for (const char* p = line; *p; ++p)
-            bytes.append(static_cast<char>(static_cast<unsigned char>(*p) + 85));
-        bytes.append("\r\n");
-    }
-    return bytes;
-}
 
 struct ParseCase {
     const char* label;
@@ -117,7 +107,7 @@ protected:
 };
 
 TEST_F(StartUpWithAFile, OpensTheReadingAfterTheUsualStartUp) {
-    const QString path = write("june.zod", ReadingFileOf({"Cyrus", "June", "24", "1988"}));
+    const QString path = write("june.zod", EncodedLines({"Cyrus", "June", "24", "1988"}));
     EXPECT_TRUE(StartUp(world.program, path));
     DeleteClosedWindows();
 
@@ -149,7 +139,7 @@ TEST_P(StartUpWithABadFile, SaysCheckTheFileOverTheShowingMainForm) {
     if (c.kind == RefusedCase::Folder)
         ASSERT_TRUE(QDir(dir.path()).mkdir(c.name));
     else if (c.kind == RefusedCase::Refused)
-        write(c.name, ReadingFileOf({"Cyrus", "June", "24", "1988"}));
+        write(c.name, EncodedLines({"Cyrus", "June", "24", "1988"}));
     bool formShowing = false;
     world.messages.whileShown = [&] {
         const frmMain* form = theOnly<frmMain>();
@@ -178,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(StartUpWithAFile, ASecondCopyOnlySaysItIsRunningAndLeavesTheFileAlone) {
-    const QString path = write("june.zod", ReadingFileOf({"Cyrus", "June", "24", "1988"}));
+    const QString path = write("june.zod", EncodedLines({"Cyrus", "June", "24", "1988"}));
     world.instanceLock.otherCopyRunning = true;
     EXPECT_FALSE(StartUp(world.program, path));
     ASSERT_EQ(world.messages.shown.size(), 1u);

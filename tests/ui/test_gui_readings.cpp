@@ -401,16 +401,6 @@ TEST_P(OpenRefused, SaysWhyAndStaysOnTheFormWithWhatMatched) {
     EXPECT_EQ(child<QComboBox>(form, "cboYear")->currentText(), c.year);
 }
 
-QByteArray encodedLines(std::initializer_list<const char*> lines) {
-    QByteArray bytes;
-    for (const char* line : lines) {
-        for (const char* p = line; *p; ++p)
-            bytes.append(static_cast<char>(static_cast<unsigned char>(*p) + 85));
-        bytes.append("\r\n");
-    }
-    return bytes;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Table, OpenRefused,
     ::testing::Values(
@@ -420,16 +410,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "2", "1950"},
         OpenCase{"MissingFile", "gone.zod", {}, "Please Check The File.", "", "March", "2", "1950"},
         OpenCase{"MonthMatchesNoEntry", "ann.zod",
-                 encodedLines({"Ann Lee", "Augustus", "23", "1975"}), "Please Check The File.",
+                 EncodedLines({"Ann Lee", "Augustus", "23", "1975"}), "Please Check The File.",
                  "Ann Lee", "March", "23", "1975"},
-        OpenCase{"TwoLinesOnly", "ann.zod", encodedLines({"Ann Lee", "August"}),
+        OpenCase{"TwoLinesOnly", "ann.zod", EncodedLines({"Ann Lee", "August"}),
                  "Please Check The File.", "Ann Lee", "August", "2", "1950"},
         OpenCase{"LineTooLong", "ann.zod", QByteArray(40000, '\x96'), "Please Check The File.", "",
                  "March", "2", "1950"},
         // The date is sound, so the name goes to the birth-details check as usual.
-        OpenCase{"EmptyNameLine", "ann.zod", encodedLines({"", "August", "23", "1975"}),
+        OpenCase{"EmptyNameLine", "ann.zod", EncodedLines({"", "August", "23", "1975"}),
                  "Please Enter Your Name", "", "August", "23", "1975"},
-        OpenCase{"ZodWithoutADotIsAccepted", "annzod", encodedLines({"", "May", "1", "1900"}),
+        OpenCase{"ZodWithoutADotIsAccepted", "annzod", EncodedLines({"", "May", "1", "1900"}),
                  "Please Enter Your Name", "", "May", "1", "1900"}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -1,15 +1,15 @@
 // In-process benchmarks of the paths a user waits on.
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "core/readings/ReadingFile.h"
 #include "core/signs/Classification.h"
 #include "core/signs/SignCatalogue.h"
-#include "ui/readings/ReadingActions.h"
+#include "platform/ReadingFiles.h"
 #include "ui/readings/frmSave.h"
-#include "ui/workflow/ConfigureApplication.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/ConfigureApplication.h"
+#include "app/StartUp.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,7 +59,7 @@ void ProceedToResultShown(benchmark::State& state) {
     TestWorld world;
     for (auto _ : state) {
         state.PauseTiming();
-        frmMain* form = ShowMainForm(world.program);
+        frmMain* form = OpenMainForm(world.program);
         form->findChild<QLineEdit*>("txtName")->setText("Ann Lee");
         form->findChild<QComboBox*>("cboMonth")->setCurrentText("August");
         form->findChild<QComboBox*>("cboDate")->setCurrentText("23");

@@ -1,10 +1,11 @@
 #include "tests/hardening/Hardening.h"
+#include "tests/support/Windows.h"
 
 #include "ui/readings/frmSave.h"
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -193,7 +194,7 @@ void PressEverywhere(QTextEdit* box) {
 
 TEST(ReportLinks, APressAnywhereInAReportOfHostileAddressesOpensOnlyWebPages) {
     TestWorld world;
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     child<QLineEdit>(form, "txtName")
         ->setText(QStringLiteral("file:///etc/passwd javascript:alert(1) mailto:a@b.example "
                                  "ftp://x.example www.evil.example HTTPS://Loud.example "

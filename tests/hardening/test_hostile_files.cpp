@@ -1,10 +1,11 @@
 #include "tests/hardening/Hardening.h"
+#include "tests/support/Windows.h"
 
 #include "ui/readings/frmSave.h"
-#include "ui/workflow/StartUp.h"
-#include "ui/workflow/WindowMoves.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
+#include "app/WindowMoves.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -58,7 +59,7 @@ protected:
     // The birth-details form with the lists on March, 2, 1950 and a name typed, so that every
     // change an opened file makes can be seen.
     frmMain* typedForm() {
-        ShowMainForm(program);
+        OpenMainForm(program);
         frmMain* form = theOnly<frmMain>();
         if (!form)
             return nullptr;

@@ -2,10 +2,10 @@
 
 #include "core/readings/TextCodec.h"
 #include "platform/ShortDate.h"
-#include "ui/web/Settings.h"
-#include "ui/workflow/StartUp.h"
-#include "ui/workflow/WindowMoves.h"
+#include "ui/base/Settings.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
+#include "app/WindowMoves.h"
 
 #include <QDir>
 #include <QFileInfo>

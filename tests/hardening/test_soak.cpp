@@ -2,9 +2,9 @@
 
 #include "core/signs/SignCatalogue.h"
 #include "ui/readings/frmSave.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "core/readings/TextCodec.h"
 #include "platform/ShortDate.h"
-#include "ui/web/Settings.h"
+#include "ui/base/Settings.h"
 #include "ui/web/UpdateReminder.h"
-#include "ui/workflow/WindowMoves.h"
+#include "app/WindowMoves.h"
 
 #include <gtest/gtest.h>
 

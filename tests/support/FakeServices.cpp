@@ -1,6 +1,6 @@
 #include "tests/support/FakeServices.h"
 
-#include "ui/workflow/WindowMoves.h"
+#include "app/WindowMoves.h"
 
 #include <QTextDocument>
 

@@ -3,7 +3,7 @@
 #include "tests/support/WindowHelpers.h"
 
 #include "platform/Services.h"
-#include "ui/workflow/Program.h"
+#include "ui/base/Program.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,14 @@
 #include "ui/readings/frmSave.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
+
+frmMain* OpenMainForm(Program& program) {
+    program.moves().ShowMainForm();
+    return program.newestWindow<frmMain>();
+}
 
 frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign) {
     auto* result = new frmIranianAstrologyResult(world.program);
@@ -27,7 +32,7 @@ frmSave* ShowReport(TestWorld& world) {
 
 std::vector<WindowCase> AllWindows() {
     std::vector<WindowCase> cases{
-        {"BirthDetails", [](TestWorld& world) -> QWidget* { return ShowMainForm(world.program); }},
+        {"BirthDetails", [](TestWorld& world) -> QWidget* { return OpenMainForm(world.program); }},
         {"Report", [](TestWorld& world) -> QWidget* { return ShowReport(world); }},
         {"About",
          [](TestWorld& world) -> QWidget* {

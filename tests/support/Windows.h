@@ -9,8 +9,11 @@
 #include <vector>
 
 class frmIranianAstrologyResult;
+class frmMain;
 class frmSave;
 
+// The birth-details form, made by the program's own move.
+frmMain* OpenMainForm(Program& program);
 // The result form showing the reading of one sign.
 frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign);
 // Ann Lee's report over the Shahrivar result form, without its modal loop.

@@ -1,4 +1,4 @@
-#include "ui/workflow/ConfigureApplication.h"
+#include "app/ConfigureApplication.h"
 
 #include <gtest/gtest.h>
 

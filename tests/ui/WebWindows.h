@@ -1,18 +1,18 @@
 #pragma once
 
 // Shared by the tests of the web pages, menus, About box, update reminder and exit screen.
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "core/readings/TextCodec.h"
 #include "core/web/WebTexts.h"
 #include "platform/ShortDate.h"
-#include "ui/web/LaunchPages.h"
-#include "ui/web/LinkLabel.h"
+#include "ui/base/LaunchPages.h"
+#include "ui/base/LinkLabel.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ enum class Kind { Main, Result };
 
 inline QMainWindow* OpenWorkflowWindow(TestWorld& world, Kind kind) {
     if (kind == Kind::Main)
-        return ShowMainForm(world.program);
+        return OpenMainForm(world.program);
     auto* result = new frmIranianAstrologyResult(world.program);
     world.program.adoptWindow(result);
     result->show();

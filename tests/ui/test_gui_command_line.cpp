@@ -1,10 +1,10 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/ReadingFixtures.h"
 
-#include "ui/workflow/CommandLine.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/CommandLine.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // What a person reaches with the keyboard, and what a click into a box does however the window
 // was activated.
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
+#include "ui/base/LinkLabel.h"
 #include "ui/readings/frmSave.h"
-#include "ui/web/LinkLabel.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -95,12 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
     EveryWindow, TabOrder,
     ::testing::Values(
         TabCase{"Main",
-                [](TestWorld& world) -> QWidget* { return ShowMainForm(world.program); },
+                [](TestWorld& world) -> QWidget* { return OpenMainForm(world.program); },
                 {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
                  "Label61 home-page home-page", "lblFullBrand fully-branded fully-branded"}},
         TabCase{"MainWithTheCobrandInFront",
                 [](TestWorld& world) -> QWidget* {
-                    frmMain* form = ShowMainForm(world.program);
+                    frmMain* form = OpenMainForm(world.program);
                     form->bringPromotionToFront(parsiva::CoBrandFront::Cobrand);
                     return form;
                 },
@@ -159,7 +159,7 @@ TEST(ReportBox, TabPicksEachCreditLinkInTurnAndEnterOpensIt) {
 
 TEST(LinkFocus, AFocusedLinkShowsAFrameThatGoesWithTheFocus) {
     TestWorld world;
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     Activate(form);
     auto* banner = form->findChild<LinkLabel*>(QStringLiteral("Label61"));
     const QImage unfocused = banner->grab().toImage();
@@ -204,7 +204,7 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOne) {
     auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
     frmAbout about(world.program);
-    const QList<QWidget*> windows = {ShowMainForm(world.program), result, report, &about,
+    const QList<QWidget*> windows = {OpenMainForm(world.program), result, report, &about,
                                      ShowExitScreen(world.program)};
     for (QWidget* window : windows) {
         const auto keys = LiveAccessKeys(window);
@@ -220,7 +220,7 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOne) {
 
 TEST(AccessKeys, AltFOpensTheFileMenuEveryTimeAndFThenFinds) {
     TestWorld world;
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     Activate(form);
     auto* fileMenu = form->findChild<QMenu*>(QStringLiteral("mnuFile"));
     auto* name = form->findChild<QLineEdit*>(QStringLiteral("txtName"));

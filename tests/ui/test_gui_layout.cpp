@@ -2,13 +2,13 @@
 #include "tests/support/Windows.h"
 
 #include "core/signs/SignCatalogue.h"
+#include "ui/base/LinkLabel.h"
 #include "ui/readings/frmSave.h"
-#include "ui/web/LinkLabel.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "core/readings/TextCodec.h"
 #include "core/web/ReminderRule.h"
 #include "platform/ShortDate.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ QStringList SeparatorNames(QMainWindow& window) {
 
 TEST(MenuSeparators, CarryTheNamesOfTheirMenuTables) {
     TestWorld world;
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     EXPECT_EQ(SeparatorNames(*form),
               QStringList({"mnuFile/mnuSep1", "mnuHelp/mnuSep2", "mnuHelp/mnuSep3"}));
     auto* result = new frmIranianAstrologyResult(world.program);

@@ -3,8 +3,8 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/Windows.h"
 
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
-#include "tests/support/FakeServices.h"
 #include "tests/support/ReadingFixtures.h"
+#include "tests/support/Windows.h"
 
 #include "core/readings/ReportBlocks.h"
 #include "core/signs/SignCatalogue.h"
 #include "core/web/PageAddresses.h"
-#include "ui/readings/ReadingActions.h"
+#include "platform/ReadingFiles.h"
 #include "ui/readings/RichTextLinks.h"
 #include "ui/readings/frmSave.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ class Readings : public ::testing::Test {
 protected:
     frmMain* mainForm() {
         if (OpenWindowsOf<frmMain>().isEmpty())
-            ShowMainForm(world.program);
+            OpenMainForm(world.program);
         return theOnly<frmMain>();
     }
 

@@ -1,9 +1,9 @@
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "ui/readings/frmSave.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ void Click(QWidget* widget) {
 // Types the name into the birth-details form as an input method hands it over, which is how
 // letters of any script arrive, and finds the sign of January 1, 1900.
 frmIranianAstrologyResult* ProceedAs(TestWorld& world, const QString& name) {
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     auto* box = child<QLineEdit>(form, "txtName");
     QInputMethodEvent typed;
     typed.setCommitString(name);

@@ -1,9 +1,9 @@
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 // both windows must show the same offer word for word.
 TEST(SharedTexts, AboutOfferIsTheFullBrandLabelWithoutItsInvitation) {
     TestWorld world;
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     auto* about = new frmAbout(world.program);
     world.program.adoptWindow(about);
 

@@ -1,9 +1,9 @@
 #include "tests/support/FakeServices.h"
 
 #include "ui/web/frmExitScreen.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -332,7 +332,7 @@ TEST_F(Workflow, CloseAllAndEndClosesInOpeningOrderPastFailuresThenEnds) {
         world.program.adoptWindow(window);
         window->show();
     }
-    CloseAllAndEnd(world.program);
+    world.program.moves().CloseAllAndEnd();
     EXPECT_EQ(log, QStringList({"first", "refuses", "third"}));
     EXPECT_EQ(world.process.ends, 1);
     qDeleteAll(world.program.openWindows()); // the one that refused still points at the log

@@ -1,10 +1,10 @@
-#include "tests/support/FakeServices.h"
+#include "tests/support/Windows.h"
 
 #include "platform/Printer.h"
 #include "ui/readings/frmSave.h"
-#include "ui/workflow/StartUp.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(QtPrinterToPdf, PrintsEveryBlockOfTheReport) {
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
 
     TestWorld world;
-    frmMain* form = ShowMainForm(world.program);
+    frmMain* form = OpenMainForm(world.program);
     form->findChild<QLineEdit*>("txtName")->setText("Ann Lee");
     form->findChild<QComboBox*>("cboMonth")->setCurrentText("August");
     form->findChild<QComboBox*>("cboDate")->setCurrentText("23");

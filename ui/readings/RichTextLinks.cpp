@@ -1,7 +1,7 @@
 #include "ui/readings/RichTextLinks.h"
 
 #include "core/readings/WebAddresses.h"
-#include "ui/workflow/Program.h"
+#include "ui/base/Program.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -109,14 +109,8 @@ void markBlock(QTextDocument* document, const QTextBlock& block) {
     }
 }
 
-struct LinkSpan {
-    int start; // document positions
-    int end;
-    QString target;
-};
-
-std::vector<LinkSpan> LinksOf(const QTextDocument* document) {
-    std::vector<LinkSpan> spans;
+std::vector<Link> LinksOf(const QTextDocument* document) {
+    std::vector<Link> spans;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -142,9 +136,9 @@ bool KeyOnLinks(Program& program, QTextEdit* richText, const QKeyEvent* key) {
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     QTextCursor cursor = richText->textCursor();
-    const std::vector<LinkSpan> links = LinksOf(richText->document());
-    const LinkSpan* picked = nullptr;
-    for (const LinkSpan& link : links) {
+    const std::vector<Link> links = LinksOf(richText->document());
+    const Link* picked = nullptr;
+    for (const Link& link : links) {
         if (cursor.selectionStart() == link.start && cursor.selectionEnd() == link.end)
             picked = &link;
     }
@@ -159,7 +153,7 @@ bool KeyOnLinks(Program& program, QTextEdit* richText, const QKeyEvent* key) {
     if (key->key() != Qt::Key_Tab && !backward)
         return false;
 
-    const LinkSpan* next = nullptr;
+    const Link* next = nullptr;
     if (!picked)
         next = links.empty() ? nullptr : backward ? &links.back() : &links.front();
     else if (backward && picked != &links.front())

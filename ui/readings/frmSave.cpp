@@ -3,12 +3,12 @@
 #include "ui_frmSave.h"
 
 #include "core/readings/ReportBlocks.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
+#include "ui/base/WebLinks.h"
+#include "ui/base/WindowFit.h"
 #include "ui/readings/ReadingActions.h"
 #include "ui/readings/RichTextLinks.h"
-#include "ui/web/WebLinks.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
-#include "ui/workflow/WindowFit.h"
 
 #include <QLabel>
 #include <QMouseEvent>

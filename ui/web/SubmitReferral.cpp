@@ -1,9 +1,9 @@
 #include "ui/web/SubmitReferral.h"
 
 #include "core/web/TellAFriend.h"
-#include "ui/web/LaunchPages.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
+#include "ui/base/LaunchPages.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
 
 void SubmitReferral(Program& program, QWidget* parent) {
     if (const auto refusal = parsiva::CheckReferralDetails(program.referralDetails)) {

@@ -3,10 +3,10 @@
 #include "core/web/ReminderRule.h"
 #include "core/web/WebTexts.h"
 #include "platform/ShortDate.h"
-#include "ui/web/LaunchPages.h"
-#include "ui/web/Settings.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
+#include "ui/base/LaunchPages.h"
+#include "ui/base/Program.h"
+#include "ui/base/Settings.h"
+#include "ui/base/UiText.h"
 
 #include <optional>
 

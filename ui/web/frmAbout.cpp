@@ -4,10 +4,10 @@
 
 #include "core/web/TellAFriend.h"
 #include "core/web/WebTexts.h"
-#include "ui/web/LaunchPages.h"
-#include "ui/web/ProgramIcon.h"
-#include "ui/workflow/UiText.h"
-#include "ui/workflow/WindowFit.h"
+#include "ui/base/LaunchPages.h"
+#include "ui/base/ProgramIcon.h"
+#include "ui/base/UiText.h"
+#include "ui/base/WindowFit.h"
 
 frmAbout::frmAbout(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program), ui(std::make_unique<Ui::frmAbout>()) {

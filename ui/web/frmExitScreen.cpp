@@ -4,12 +4,12 @@
 
 #include "core/web/TellAFriend.h"
 #include "core/web/WebTexts.h"
-#include "ui/web/LaunchPages.h"
-#include "ui/web/ProgramIcon.h"
+#include "ui/base/LaunchPages.h"
+#include "ui/base/Program.h"
+#include "ui/base/ProgramIcon.h"
+#include "ui/base/UiText.h"
+#include "ui/base/WindowFit.h"
 #include "ui/web/SubmitReferral.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
-#include "ui/workflow/WindowFit.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 
 #include "ui_frmIranianAstrologyResult.h"
 
-#include "ui/web/LinkLabel.h"
-#include "ui/web/WebLinks.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
-#include "ui/workflow/WindowFit.h"
+#include "ui/base/LinkLabel.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
+#include "ui/base/WebLinks.h"
+#include "ui/base/WindowFit.h"
 
 #include <QCloseEvent>
 

@@ -4,11 +4,11 @@
 
 #include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
-#include "ui/readings/ReadingActions.h"
-#include "ui/web/WebLinks.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
-#include "ui/workflow/WindowFit.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
+#include "ui/base/WebLinks.h"
+#include "ui/base/WindowFit.h"
+#include "ui/workflow/OpenReading.h"
 
 #include <QCloseEvent>
 

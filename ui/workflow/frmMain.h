@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/workflow/BirthDetailsRules.h"
-#include "ui/readings/ReadingActions.h"
+#include "ui/workflow/OpenReading.h"
 
 #include <QMainWindow>
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/workflow/Moves.h"
+#include "ui/base/Moves.h"
 
 class Program;
 
-// The moves as the shipped windows make them; whoever creates a Program installs one.
+// The moves as the shipped windows make them; whoever creates a Program installs them with
+// UseWindowMoves.
 class WindowMoves final : public Moves {
 public:
     explicit WindowMoves(Program& program) : m_program(program) {}
@@ -12,6 +13,7 @@ public:
     void ShowResultForm() override;
     void ShowMainForm() override;
     void ShowReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) override;
+    void ShowAboutBox() override;
     void RunExitPath() override;
     void CloseAllAndEnd() override;
 

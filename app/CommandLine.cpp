@@ -1,6 +1,7 @@
-#include "ui/workflow/CommandLine.h"
+#include "app/CommandLine.h"
 
 #include "core/workflow/WorkflowTexts.h"
+#include "ui/base/UiText.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -26,10 +27,6 @@ constexpr QtOption QtOptions[] = {
     {"nograb", false},         {"dograb", false},
     {"sync", false},           {"testability", false},
 };
-
-QString toText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -76,7 +73,7 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
     if (parsed && parser.isSet(version)) {
         request.exitCode = 0;
         request.output =
-            toText(parsiva::ProgramTitle) + u' ' + toText(parsiva::ProgramVersion) + u'\n';
+            ToQString(parsiva::ProgramTitle) + u' ' + ToQString(parsiva::ProgramVersion) + u'\n';
         return request;
     }
     QString error = parser.errorText();

@@ -1,4 +1,4 @@
-#include "ui/workflow/WindowFit.h"
+#include "ui/base/WindowFit.h"
 
 #include <QLayout>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
-#include "ui/workflow/ConfigureApplication.h"
+#include "app/ConfigureApplication.h"
 
 #include "core/ProgramIdentity.h"
-#include "ui/web/ProgramIcon.h"
-#include "ui/workflow/UiText.h"
+#include "ui/base/ProgramIcon.h"
+#include "ui/base/UiText.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "ui/web/Settings.h"
+#include "ui/base/Settings.h"
 
 #include "core/readings/TextCodec.h"
 #include "core/web/ReminderRule.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
 
 std::string ReadSetting(Program& program, std::string_view key) {
     const QString stored =

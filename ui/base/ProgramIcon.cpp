@@ -1,4 +1,4 @@
-#include "ui/web/ProgramIcon.h"
+#include "ui/base/ProgramIcon.h"
 
 #include <QString>
 

@@ -5,17 +5,19 @@
 class QWidget;
 
 // The moves between windows. Windows reach them through Program and never name each other,
-// so no window depends on another's header; WindowMoves is the one implementation.
+// so no window depends on another's header; the app layer's WindowMoves makes them.
 class Moves {
 public:
     virtual ~Moves() = default;
 
     // Proceed: a fresh result window showing the program's reading.
     virtual void ShowResultForm() = 0;
-    // Back: a fresh birth-details form.
+    // Back, and the start of the run: a fresh birth-details form, shown and active.
     virtual void ShowMainForm() = 0;
     // The report window, modal over the result window, composed from the result's captions.
     virtual void ShowReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) = 0;
+    // The About box, modal; the calling window waits until it is closed.
+    virtual void ShowAboutBox() = 0;
     // A workflow window is closing otherwise than by a move to the other one.
     virtual void RunExitPath() = 0;
     // Closes every open window in the order they were opened, then ends the process.

@@ -4,8 +4,8 @@
 #include "core/signs/SignCatalogue.h"
 #include "core/web/ReferralDetails.h"
 #include "platform/Services.h"
-#include "ui/readings/LinkHookState.h"
-#include "ui/workflow/Moves.h"
+#include "ui/base/LinkHookState.h"
+#include "ui/base/Moves.h"
 
 #include <QList>
 #include <QPointer>
@@ -40,6 +40,15 @@ public:
     // remembered, in the order of opening, until then.
     void adoptWindow(QWidget* window);
     QList<QWidget*> openWindows() const;
+    // The most recently opened window of this class that is still open, if any.
+    template <class Window> Window* newestWindow() const {
+        const QList<QWidget*> open = openWindows();
+        for (auto it = open.crbegin(); it != open.crend(); ++it) {
+            if (auto* window = qobject_cast<Window*>(*it))
+                return window;
+        }
+        return nullptr;
+    }
 
     // The moves between windows, installed once by whoever creates the program.
     Moves& moves();

@@ -1,4 +1,4 @@
-#include "ui/workflow/Program.h"
+#include "ui/base/Program.h"
 
 Program::Program(const Services& services, QString applicationName)
     : services(services), applicationName(std::move(applicationName)) {}

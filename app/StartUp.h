@@ -14,12 +14,3 @@ bool StartUp(Program& program, const std::optional<QString>& readingPath = std::
 
 // Picks which of the main form's two promotional labels lies in front, once per run.
 void CoBrand_Randomize(Program& program, frmMain& form);
-
-// Creates, shows and returns a fresh birth-details form.
-frmMain* ShowMainForm(Program& program);
-
-// A workflow window is closing otherwise than by a move to the other one.
-void RunExitPath(Program& program);
-
-// Closes every open window in the order they were opened, then ends the process.
-void CloseAllAndEnd(Program& program);

@@ -1,8 +1,8 @@
-#include "ui/web/LaunchPages.h"
+#include "ui/base/LaunchPages.h"
 
 #include "core/web/PageAddresses.h"
-#include "ui/workflow/Program.h"
-#include "ui/workflow/UiText.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
 
 namespace {
 void openPage(Program& program, std::string_view pageId) {

@@ -1,10 +1,10 @@
-#include "ui/web/WebLinks.h"
+#include "ui/base/WebLinks.h"
 
 #include "core/web/PromoTexts.h"
-#include "ui/web/LaunchPages.h"
-#include "ui/web/LinkLabel.h"
-#include "ui/web/frmAbout.h"
-#include "ui/workflow/UiText.h"
+#include "ui/base/LaunchPages.h"
+#include "ui/base/LinkLabel.h"
+#include "ui/base/Program.h"
+#include "ui/base/UiText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -70,9 +70,7 @@ void WebLinks::mnuUpdate_Click() {
 }
 
 void WebLinks::mnuAbout_Click() {
-    // Modal with no owner: the calling window waits until the box is closed.
-    frmAbout about(m_program);
-    about.exec();
+    m_program.moves().ShowAboutBox();
 }
 
 void WebLinks::mnuDonate_Click() {

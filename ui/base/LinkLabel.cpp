@@ -1,4 +1,4 @@
-#include "ui/web/LinkLabel.h"
+#include "ui/base/LinkLabel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,0 +1,3 @@
+#include "app/StartUp.h"
+
+#include "ui/workflow/A.h"

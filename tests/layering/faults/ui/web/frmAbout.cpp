@@ -1,0 +1,1 @@
+#include "ui/workflow/frmMain.h"

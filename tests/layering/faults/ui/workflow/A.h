@@ -1,0 +1,2 @@
+#pragma once
+#include "ui/workflow/B.h"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/readings/ReadingFile.h"
+
+#include <QString>
+
+#include <optional>
+
+class Program;
+class QWidget;
+
+// What a reading file gives the birth-details form to apply.
+struct OpenedReadingFile {
+    // The decoded lines and where they stand in the lists; none when the file could not be read.
+    std::optional<parsiva::OpenedReading> Read;
+    // Only a file that was read and whose date lines all match leads to Proceed; anything else
+    // is refused with "Please Check The File.".
+    bool Accepted() const { return Read && Read->AllDateLinesMatch(); }
+};
+
+// Checks the "zod" ending, reads the file bounded and decodes it; opens no window.
+OpenedReadingFile OpenReadingFile(const QString& path);
+
+// The birth-details form's Open: asks for a file and opens it; none when the user cancels.
+std::optional<OpenedReadingFile> OpenReading(Program& program, QWidget* parent);

@@ -4,6 +4,7 @@
 #include "ui/base/UiText.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -34,13 +35,15 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform xcb), so no option is a group of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Find your sign in the Iranian (Persian) zodiac."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Find your sign in the Iranian (Persian) zodiac."));
     // Our own help and version: Qt's would add --help-all, which needs a running application.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     for (const QtOption& qt : QtOptions) {
@@ -50,16 +53,19 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A reading file (.zod) to open."),
-                                 QStringLiteral("[FILE]"));
+    //: The name of the command line's one argument, as the help lists it.
+    const QString file = QCoreApplication::translate("CommandLine", "FILE");
+    parser.addPositionalArgument(
+        file, QCoreApplication::translate("CommandLine", "A reading file (.zod) to open."),
+        QLatin1Char('[') + file + QLatin1Char(']'));
 
     const QString programName =
         arguments.isEmpty() ? QStringLiteral("parsiva") : QFileInfo(arguments.first()).fileName();
     // Qt names the program in the usage line only once an application runs, so it is ours.
     const auto helpText = [&] {
         const QString text = parser.helpText();
-        return QStringLiteral("Usage: %1 [options] [FILE]").arg(programName) +
+        return QCoreApplication::translate("CommandLine", "Usage: %1 [options] [FILE]")
+                   .arg(programName) +
                text.mid(text.indexOf(u'\n'));
     };
 
@@ -79,7 +85,7 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
     QString error = parser.errorText();
     const QStringList files = parser.positionalArguments();
     if (parsed && files.size() > 1)
-        error = QStringLiteral("Only one file can be opened.");
+        error = QCoreApplication::translate("CommandLine", "Only one file can be opened.");
     if (!parsed || !error.isEmpty()) {
         request.exitCode = 2;
         request.output = programName + QStringLiteral(": ") + error + u'\n' + helpText();

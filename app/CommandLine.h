@@ -17,5 +17,6 @@ struct CommandLineRequest {
 };
 
 // arguments: the whole command line, the program's own name first. Qt's own options
-// (-platform, -style, ...) are accepted and left for QApplication.
+// (-platform, -style, ...) are accepted and left for QApplication. The texts are in the language
+// of the application's installed catalogues, English without an application.
 CommandLineRequest ReadCommandLine(const QStringList& arguments);

@@ -4,6 +4,7 @@
 #include "ui/base/Program.h"
 #include "app/CommandLine.h"
 #include "app/ConfigureApplication.h"
+#include "app/Language.h"
 #include "app/StartUp.h"
 #include "app/WindowMoves.h"
 
@@ -16,15 +17,20 @@ int ParsivaMain(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    const InterfaceLanguage language = DesktopLanguage();
     const CommandLineRequest request = ReadCommandLine(arguments);
     if (request.exitCode) {
-        std::fputs(request.output.toLocal8Bit().constData(),
-                   request.outputIsError ? stderr : stdout);
-        return *request.exitCode;
+        // The catalogues are looked up through an application, which needs no display.
+        QCoreApplication terminal(argc, argv);
+        const LanguageInstallation installed(terminal, language);
+        const CommandLineRequest answer = ReadCommandLine(arguments);
+        std::fputs(answer.output.toLocal8Bit().constData(), answer.outputIsError ? stderr : stdout);
+        return *answer.exitCode;
     }
 
     QApplication app(argc, argv);
     ConfigureApplication(app);
+    const LanguageInstallation installed(app, language);
 
     const QString applicationName = ApplicationNameOf(QCoreApplication::applicationFilePath());
     QtMessages messages;
@@ -40,6 +46,7 @@ int ParsivaMain(int argc, char* argv[]) {
     Program program(Services{messages, instanceLock, random, process, clock, launcher, settings,
                              fileDialogs, printer, clipboard},
                     applicationName);
+    program.fontFamilies = installed.fontFamilies();
     UseWindowMoves(program);
 
     if (!StartUp(program, request.readingPath))

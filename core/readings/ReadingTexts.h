@@ -1,24 +1,34 @@
 #pragma once
 
+#include "core/Wording.h"
+
 #include <string_view>
 
 namespace parsiva {
 
-inline constexpr std::string_view CheckTheFileMessage = "Please Check The File.";
-inline constexpr std::string_view ReadingNotSavedMessage = "The Reading Could Not Be Saved.";
-inline constexpr std::string_view ReportNotPrintedMessage = "The Report Could Not Be Printed.";
+inline constexpr std::string_view CheckTheFileMessage =
+    QT_TRANSLATE_NOOP("Parsiva", "Please Check The File.");
+inline constexpr std::string_view ReadingNotSavedMessage =
+    QT_TRANSLATE_NOOP("Parsiva", "The Reading Could Not Be Saved.");
+inline constexpr std::string_view ReportNotPrintedMessage =
+    QT_TRANSLATE_NOOP("Parsiva", "The Report Could Not Be Printed.");
 
 // The question before saving a name the reading file cannot keep as it is.
-inline constexpr std::string_view NameLossIntro =
-    "A reading file keeps only some characters. Opened again, this name will read:";
-inline constexpr std::string_view NameLostEntirely = "(nothing)";
-inline constexpr std::string_view NameLossAsk = "Save the reading anyway?";
+inline constexpr std::string_view NameLossIntro = QT_TRANSLATE_NOOP(
+    "Parsiva", "A reading file keeps only some characters. Opened again, this name will read:");
+inline constexpr std::string_view NameLostEntirely = QT_TRANSLATE_NOOP("Parsiva", "(nothing)");
+inline constexpr std::string_view NameLossAsk =
+    QT_TRANSLATE_NOOP("Parsiva", "Save the reading anyway?");
 
 // A filter is a description and a file pattern separated by a vertical bar.
-inline constexpr std::string_view SaveDialogTitle = "Save Your Zodiac Signs Result ....";
-inline constexpr std::string_view SaveDialogFilter = "Rich Text Format | *.zod";
-inline constexpr std::string_view OpenDialogTitle = "Select the source file";
-inline constexpr std::string_view OpenDialogFilter = "QX Zodiac Signs (*.zod)|*.zod";
+inline constexpr std::string_view SaveDialogTitle =
+    QT_TRANSLATE_NOOP("Parsiva", "Save Your Zodiac Signs Result ....");
+inline constexpr std::string_view SaveDialogFilter =
+    QT_TRANSLATE_NOOP("Parsiva", "Rich Text Format | *.zod");
+inline constexpr std::string_view OpenDialogTitle =
+    QT_TRANSLATE_NOOP("Parsiva", "Select the source file");
+inline constexpr std::string_view OpenDialogFilter =
+    QT_TRANSLATE_NOOP("Parsiva", "QX Zodiac Signs (*.zod)|*.zod");
 inline constexpr std::string_view ReadingFileExtension = "zod";
 
 } // namespace parsiva

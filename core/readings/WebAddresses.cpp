@@ -45,7 +45,9 @@ bool EndsAddress(char16_t c) {
     case u'"':
         return true;
     default:
-        return c < 0x20;
+        // Marks and isolates that set the direction of the text around an address.
+        return c < 0x20 || c == u'\u200E' || c == u'\u200F' || (c >= u'\u202A' && c <= u'\u202E') ||
+               (c >= u'\u2066' && c <= u'\u2069');
     }
 }
 

@@ -18,7 +18,8 @@ struct TextSpan {
 };
 
 // The web addresses in one line of text: "http://", "https://" or "www." (any case) at the
-// start of a word, up to white space or <, > or ", less trailing punctuation.
+// start of a word, up to white space, a mark or isolate of text direction, or <, > or ", less
+// trailing punctuation.
 std::vector<TextSpan> FindWebAddresses(std::u16string_view text);
 
 // What the browser is given for a recognised address: "www." addresses gain "http://".

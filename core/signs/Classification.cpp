@@ -1,5 +1,7 @@
 #include "core/signs/Classification.h"
 
+#include "core/Wording.h"
+
 namespace parsiva {
 
 namespace {
@@ -14,18 +16,18 @@ struct MonthRule {
 // These thresholds, not the date spans quoted in the descriptions, decide the sign;
 // June's is 23 on purpose.
 constexpr std::array<MonthRule, 12> kMonthRules{{
-    {"January", 19, "Bahman", "Dey"},
-    {"February", 18, "Esfand", "Bahman"},
-    {"March", 20, "Farvardin", "Esfand"},
-    {"April", 20, "Ordibehesht", "Farvardin"},
-    {"May", 21, "Khordad", "Ordibehesht"},
-    {"June", 23, "Tir", "Khordad"},
-    {"July", 22, "Mordad", "Tir"},
-    {"August", 22, "Shahrivar", "Mordad"},
-    {"September", 22, "Mehr", "Shahrivar"},
-    {"October", 23, "Aban", "Mehr"},
-    {"November", 21, "Azar", "Aban"},
-    {"December", 21, "Dey", "Azar"},
+    {QT_TRANSLATE_NOOP("Parsiva", "January"), 19, "Bahman", "Dey"},
+    {QT_TRANSLATE_NOOP("Parsiva", "February"), 18, "Esfand", "Bahman"},
+    {QT_TRANSLATE_NOOP("Parsiva", "March"), 20, "Farvardin", "Esfand"},
+    {QT_TRANSLATE_NOOP("Parsiva", "April"), 20, "Ordibehesht", "Farvardin"},
+    {QT_TRANSLATE_NOOP("Parsiva", "May"), 21, "Khordad", "Ordibehesht"},
+    {QT_TRANSLATE_NOOP("Parsiva", "June"), 23, "Tir", "Khordad"},
+    {QT_TRANSLATE_NOOP("Parsiva", "July"), 22, "Mordad", "Tir"},
+    {QT_TRANSLATE_NOOP("Parsiva", "August"), 22, "Shahrivar", "Mordad"},
+    {QT_TRANSLATE_NOOP("Parsiva", "September"), 22, "Mehr", "Shahrivar"},
+    {QT_TRANSLATE_NOOP("Parsiva", "October"), 23, "Aban", "Mehr"},
+    {QT_TRANSLATE_NOOP("Parsiva", "November"), 21, "Azar", "Aban"},
+    {QT_TRANSLATE_NOOP("Parsiva", "December"), 21, "Dey", "Azar"},
 }};
 
 constexpr std::array<std::string_view, 12> kMonthNames = [] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Wording.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -10,6 +12,8 @@ namespace parsiva {
 struct SignRecord {
     std::string_view PersianName;
     std::string_view WesternSign; // with its parentheses, as displayed
+    // Both names upper-cased, a space between them; a whole text, so that it can be translated.
+    std::string_view Heading;
     std::string_view Deity;
     std::string_view Description; // UTF-8, one paragraph
 };

@@ -96,13 +96,12 @@ int AppealIndex(float r) {
     return std::clamp(static_cast<int>(r * 4), 0, 3);
 }
 
-std::string ExitVisitCaption() {
-    return std::string(ExitVisitPrefix) + " " + std::string(SiteBase) + " " +
-           std::string(ExitVisitSuffix);
+std::string ExitVisitCaption(const Wording& wording) {
+    return FillIn(wording.Text(ExitVisitPattern), {SiteBase});
 }
 
-std::string AboutHomePageCaption() {
-    return std::string(AboutHomePagePrefix) + std::string(SiteBase);
+std::string AboutHomePageCaption(const Wording& wording) {
+    return FillIn(wording.Text(AboutHomePagePattern), {SiteBase});
 }
 
 } // namespace parsiva

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Wording.h"
 #include "core/web/ReferralDetails.h"
 
 #include <optional>
@@ -9,11 +10,14 @@
 namespace parsiva {
 
 // Each box of the refer-a-friend form starts with its placeholder, which counts as not filled.
-inline constexpr std::string_view SenderNamePlaceholder = "Your Name";
-inline constexpr std::string_view SenderEmailPlaceholder = "Your Email Address";
-inline constexpr std::string_view FriendNamePlaceholder = "Friend's Name";
-inline constexpr std::string_view FriendEmailPlaceholder = "Friend's Email Address";
-inline constexpr std::string_view MessagePlaceholder = "Your Message";
+inline constexpr std::string_view SenderNamePlaceholder = QT_TRANSLATE_NOOP("Parsiva", "Your Name");
+inline constexpr std::string_view SenderEmailPlaceholder =
+    QT_TRANSLATE_NOOP("Parsiva", "Your Email Address");
+inline constexpr std::string_view FriendNamePlaceholder =
+    QT_TRANSLATE_NOOP("Parsiva", "Friend's Name");
+inline constexpr std::string_view FriendEmailPlaceholder =
+    QT_TRANSLATE_NOOP("Parsiva", "Friend's Email Address");
+inline constexpr std::string_view MessagePlaceholder = QT_TRANSLATE_NOOP("Parsiva", "Your Message");
 
 // The boxes' texts as typed, each trimmed of outer spaces.
 ReferralDetails TrimmedReferral(const ReferralDetails& typed);
@@ -39,8 +43,8 @@ bool RestoresOnLeave(std::string_view text);
 int AppealIndex(float r);
 
 // "Click Here To Visit <site> Now" for the exit screen's check box.
-std::string ExitVisitCaption();
+std::string ExitVisitCaption(const Wording& wording = EnglishWording());
 // "Click here to visit <site>" for the About box.
-std::string AboutHomePageCaption();
+std::string AboutHomePageCaption(const Wording& wording = EnglishWording());
 
 } // namespace parsiva

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -155,6 +156,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ComposeCase{"Azar", "AZAR (SAGITTARIUS)", "Fall", "Adur"},
                     ComposeCase{"Esfand", "ESFAND (PISCES)", "Winter", "Spenta Armaiti"}),
     caseName<ComposeCase>);
+
+// The heading is written out whole, so that it can be translated whole; it must still read as
+// both names upper-cased.
+TEST(SignCatalogue, EveryHeadingIsBothNamesUpperCased) {
+    for (const SignRecord& sign : SignCatalogue()) {
+        std::string expected = std::string(sign.PersianName) + " " + std::string(sign.WesternSign);
+        for (char& c : expected)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_EQ(sign.Heading, expected) << sign.PersianName;
+    }
+}
 
 struct UnknownSign {
     std::string_view Label;

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -32,6 +33,10 @@ public:
     parsiva::ReferralDetails referralDetails;
     std::string ReferralAddress;
     LinkHookState linkHookState;
+
+    // The font families every window and the report ask for, most preferred first; empty keeps
+    // the families the windows name themselves. Set for the interface's language.
+    QStringList fontFamilies;
 
     // Set once the end of the run has begun, so closing windows start no exit path.
     bool ending = false;

@@ -23,9 +23,9 @@ template <class Handler> void Wire(LinkLabel* label, WebLinks* links, Handler ha
 } // namespace
 
 void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand) {
-    Label61.setText(ToQString(parsiva::Label61Text));
-    lblCobrand.setText(ToQString(parsiva::lblCobrandText));
-    lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
+    Label61.setText(Translated(parsiva::Label61Text));
+    lblCobrand.setText(Translated(parsiva::lblCobrandText));
+    lblFullBrand.setText(ToQString(parsiva::FullBrandLabelText(InterfaceWording())));
     BringOfferToFront(lblFullBrand, lblCobrand);
 }
 

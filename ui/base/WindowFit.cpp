@@ -1,7 +1,9 @@
 #include "ui/base/WindowFit.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,7 +15,37 @@ int HeightAt(QWidget& widget, int width) {
     return height >= 0 ? height : widget.sizeHint().height();
 }
 
+// Follows the parent's size and direction for one control placed by hand.
+class HandPlacement final : public QObject {
+public:
+    HandPlacement(QWidget& control, const QRect& fromLeadingEdge)
+        : QObject(&control), m_control(&control), m_rect(fromLeadingEdge) {
+        control.parentWidget()->installEventFilter(this);
+        place();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange)
+            place();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void place() {
+        QWidget* parent = m_control->parentWidget();
+        m_control->setGeometry(
+            QStyle::visualRect(parent->layoutDirection(), parent->rect(), m_rect));
+    }
+
+    QWidget* m_control;
+    QRect m_rect;
+};
+
 } // namespace
+
+void PlaceByHand(QWidget& control, const QRect& fromLeadingEdge) {
+    new HandPlacement(control, fromLeadingEdge);
+}
 
 void FitWindowToTexts(QWidget& window) {
     window.ensurePolished();

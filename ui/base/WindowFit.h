@@ -7,3 +7,9 @@ class QWidget;
 // Qt does not carry a wrapped text's height up to a window's minimum size, so without this a
 // window could open, or be shrunk, with the ends of its texts cut off.
 void FitWindowToTexts(QWidget& window);
+
+class QRect;
+
+// Places a control by hand at a rectangle measured from its parent's left edge, or from the
+// right edge where the parent lays out right to left, and keeps it there as the parent resizes.
+void PlaceByHand(QWidget& control, const QRect& fromLeadingEdge);

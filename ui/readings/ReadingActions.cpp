@@ -22,10 +22,10 @@ void SaveReading(Program& program, QWidget* parent) {
     if (readBack != name &&
         program.services.messages.show(parent, ToQString(parsiva::NameLossQuestion(readBack)),
                                        MessageIcon::Information, MessageButtons::YesNo,
-                                       ToQString(parsiva::ProgramTitle)) != MessageAnswer::Yes)
+                                       ShownProgramTitle()) != MessageAnswer::Yes)
         return;
     const QString path = program.services.fileDialogs.getSaveFileName(
-        parent, ToQString(parsiva::SaveDialogTitle), ToQString(parsiva::SaveDialogFilter),
+        parent, Translated(parsiva::SaveDialogTitle), Translated(parsiva::SaveDialogFilter),
         ToQString(parsiva::ReadingFileExtension));
     if (path.isEmpty())
         return;

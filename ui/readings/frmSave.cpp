@@ -4,6 +4,7 @@
 
 #include "core/readings/ReportBlocks.h"
 #include "ui/base/Program.h"
+#include "ui/base/ProgramFonts.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -14,15 +15,17 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextOption>
 
 frmSave::frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCaptions& captions)
     : QDialog(&resultForm), m_program(program), m_captions(captions),
       ui(std::make_unique<Ui::frmSave>()) {
     ui->setupUi(this);
-    setWindowTitle(ToQString(parsiva::WindowCaption));
+    UseProgramFonts(program, *this);
+    setWindowTitle(ShownWindowCaption());
     ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
 
-    QFont base(ToQString(parsiva::ReportFontFamily));
+    QFont base = WithProgramFonts(program, QFont(ToQString(parsiva::ReportFontFamily)));
     base.setPointSizeF(parsiva::ReportFontPointSize);
     ui->RTB->setFont(base);
     // The report is a page, as it will be printed: its own colours on white, whatever the desktop.
@@ -30,6 +33,13 @@ frmSave::frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCap
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
     ui->RTB->setPalette(page);
+    // A right-to-left interface reads the whole report right to left, on screen and on paper,
+    // whatever script a line starts with.
+    if (isRightToLeft()) {
+        QTextOption option = ui->RTB->document()->defaultTextOption();
+        option.setTextDirection(Qt::RightToLeft);
+        ui->RTB->document()->setDefaultTextOption(option);
+    }
     // Every mouse event over the box empties the clipboard, so Copy could never work there.
     ui->RTB->setContextMenuPolicy(Qt::PreventContextMenu);
     // Every movement over the box counts, not only drags.
@@ -61,7 +71,7 @@ void frmSave::Form_Load() {
 
     QTextCursor cursor = ui->RTB->textCursor();
     for (const parsiva::ReportRun& run :
-         parsiva::ComposeReport(m_program.birthDetails, m_captions)) {
+         parsiva::ComposeReport(m_program.birthDetails, m_captions, InterfaceWording())) {
         const parsiva::RunLook look = parsiva::LookOf(run.Style);
         QTextCharFormat format;
         format.setFontWeight(look.Bold ? QFont::Bold : QFont::Normal);

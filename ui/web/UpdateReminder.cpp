@@ -35,8 +35,8 @@ void RunUpdateReminder(Program& program) {
         break;
     }
     const MessageAnswer answer = program.services.messages.show(
-        nullptr, ToQString(parsiva::UpdateQuestion), MessageIcon::Information,
-        MessageButtons::YesNo, ToQString(parsiva::ProgramTitle));
+        nullptr, Translated(parsiva::UpdateQuestion), MessageIcon::Information,
+        MessageButtons::YesNo, ShownProgramTitle());
     // The question may stay open past midnight: the date kept is that of the moment of writing.
     const QDate answeredOn = program.services.clock.today();
     // The page opens only once the new date is kept.

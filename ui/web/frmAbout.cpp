@@ -5,6 +5,7 @@
 #include "core/web/TellAFriend.h"
 #include "core/web/WebTexts.h"
 #include "ui/base/LaunchPages.h"
+#include "ui/base/ProgramFonts.h"
 #include "ui/base/ProgramIcon.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WindowFit.h"
@@ -12,13 +13,14 @@
 frmAbout::frmAbout(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program), ui(std::make_unique<Ui::frmAbout>()) {
     ui->setupUi(this);
-    setWindowTitle(ToQString(parsiva::WindowCaption));
+    UseProgramFonts(program, *this);
+    setWindowTitle(ShownWindowCaption());
     setWindowIcon(ProgramIcon());
     setModal(true);
     ui->picIcon->setPixmap(ProgramIcon().pixmap(64, 64));
-    ui->Label2->setText(ToQString(parsiva::WindowCaption));
-    ui->Label3->setText(ToQString(parsiva::AboutOfferText));
-    ui->lblHomePage->setText(ToQString(parsiva::AboutHomePageCaption()));
+    ui->Label2->setText(ShownWindowCaption());
+    ui->Label3->setText(Translated(parsiva::FullBrandOffer));
+    ui->lblHomePage->setText(ToQString(parsiva::AboutHomePageCaption(InterfaceWording())));
 
     // The box opens on OK, ahead of the links that follow it in the focus order.
     ui->cmdOK->setFocus();

@@ -6,6 +6,7 @@
 #include "core/web/WebTexts.h"
 #include "ui/base/LaunchPages.h"
 #include "ui/base/Program.h"
+#include "ui/base/ProgramFonts.h"
 #include "ui/base/ProgramIcon.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WindowFit.h"
@@ -37,14 +38,15 @@ void SetBoxText(QWidget* box, const QString& text) {
         static_cast<QPlainTextEdit*>(box)->setPlainText(text);
 }
 
+// The placeholders are shown, and so compared, in the interface's language.
 void ClearPlaceholder(QWidget* box, std::string_view placeholder) {
-    if (parsiva::EmptiesOnFocus(ToStdString(BoxText(box)), placeholder))
+    if (parsiva::EmptiesOnFocus(ToStdString(BoxText(box)), ToStdString(Translated(placeholder))))
         SetBoxText(box, QString());
 }
 
 void RestorePlaceholder(QWidget* box, std::string_view placeholder) {
     if (parsiva::RestoresOnLeave(ToStdString(BoxText(box))))
-        SetBoxText(box, ToQString(placeholder));
+        SetBoxText(box, Translated(placeholder));
 }
 
 } // namespace
@@ -54,14 +56,15 @@ frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     static const bool announcedAsWindow = (QAccessible::installFactory(ExitScreenAccessible), true);
     Q_UNUSED(announcedAsWindow);
     ui->setupUi(this);
-    ui->Check1->setText(ToQString(parsiva::ExitVisitCaption()));
+    UseProgramFonts(program, *this);
+    ui->Check1->setText(ToQString(parsiva::ExitVisitCaption(InterfaceWording())));
     // Nothing lies under this link, so it takes the frame's own background.
     ui->lblGoToHome->setAutoFillBackground(false);
-    ui->txtName->setText(ToQString(parsiva::SenderNamePlaceholder));
-    ui->txtEmail->setText(ToQString(parsiva::SenderEmailPlaceholder));
-    ui->txtFriendName->setText(ToQString(parsiva::FriendNamePlaceholder));
-    ui->txtFriendEmail->setText(ToQString(parsiva::FriendEmailPlaceholder));
-    ui->txtMessage->setPlainText(ToQString(parsiva::MessagePlaceholder));
+    ui->txtName->setText(Translated(parsiva::SenderNamePlaceholder));
+    ui->txtEmail->setText(Translated(parsiva::SenderEmailPlaceholder));
+    ui->txtFriendName->setText(Translated(parsiva::FriendNamePlaceholder));
+    ui->txtFriendEmail->setText(Translated(parsiva::FriendEmailPlaceholder));
+    ui->txtMessage->setPlainText(Translated(parsiva::MessagePlaceholder));
 
     // Every control that can take the focus, to follow the person's moves between them; a press
     // on the message box lands on its viewport.
@@ -84,14 +87,14 @@ frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
 frmExitScreen::~frmExitScreen() = default;
 
 void frmExitScreen::Form_Load() {
-    setWindowTitle(ToQString(parsiva::WindowCaption));
-    ui->lblExitScreenCaption->setText(ToQString(parsiva::WindowCaption));
+    setWindowTitle(ShownWindowCaption());
+    ui->lblExitScreenCaption->setText(ShownWindowCaption());
     setWindowIcon(ProgramIcon());
     ui->picExitScreenIcon->setPixmap(ProgramIcon().pixmap(48, 48));
 
     m_program.services.random.seedFromClock();
     const int appeal = parsiva::AppealIndex(m_program.services.random.next());
-    ui->Label2->setText(ToQString(parsiva::ExitAppeals[appeal]));
+    ui->Label2->setText(Translated(parsiva::ExitAppeals[appeal]));
 
     // Above every other window, yet the user's activation stays where it is.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);

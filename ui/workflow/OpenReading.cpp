@@ -16,7 +16,7 @@ OpenedReadingFile OpenReadingFile(const QString& path) {
 
 std::optional<OpenedReadingFile> OpenReading(Program& program, QWidget* parent) {
     const QString path = program.services.fileDialogs.getOpenFileName(
-        parent, ToQString(parsiva::OpenDialogTitle), ToQString(parsiva::OpenDialogFilter),
+        parent, Translated(parsiva::OpenDialogTitle), Translated(parsiva::OpenDialogFilter),
         ToQString(parsiva::ReadingFileExtension));
     if (path.isEmpty())
         return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include "ui/base/LinkLabel.h"
 #include "ui/base/Program.h"
+#include "ui/base/ProgramFonts.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -24,7 +25,7 @@ int TallestDescription(QLabel& box, int width) {
     probe.setWordWrap(true);
     int tallest = 0;
     for (const parsiva::SignRecord& sign : parsiva::SignCatalogue()) {
-        probe.setText(ToQString(sign.Description));
+        probe.setText(Translated(sign.Description));
         tallest = std::max(tallest, probe.heightForWidth(width));
     }
     return tallest;
@@ -36,7 +37,8 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     : QMainWindow(parent), m_program(program),
       ui(std::make_unique<Ui::frmIranianAstrologyResult>()) {
     ui->setupUi(this);
-    setWindowTitle(ToQString(parsiva::WindowCaption));
+    UseProgramFonts(program, *this);
+    setWindowTitle(ShownWindowCaption());
     // Nothing reorders the two offers here: the fully-branded one is always the one seen.
     ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
     NameSeparators(*ui->mnuFile, {"mnuFileSep1"});
@@ -48,7 +50,7 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
 
     Label13 = new LinkLabel(ui->centralwidget);
     Label13->setObjectName(QStringLiteral("Label13"));
-    Label13->setGeometry(335, 448, 5, 13);
+    PlaceByHand(*Label13, QRect(335, 448, 5, 13));
     Label13->hide();
 
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmIranianAstrologyResult::cmdPrint_Click);
@@ -90,10 +92,10 @@ parsiva::ResultCaptions frmIranianAstrologyResult::resultCaptions() const {
 }
 
 void frmIranianAstrologyResult::showReading(const parsiva::ReadingResult& reading) {
-    lblResult(0)->setText(ToQString(reading.Heading));
-    lblResult(1)->setText(ToQString(reading.Season));
-    lblResult(2)->setText(ToQString(reading.Deity));
-    lblResult(3)->setText(ToQString(reading.Description));
+    lblResult(0)->setText(Translated(reading.Heading));
+    lblResult(1)->setText(Translated(reading.Season));
+    lblResult(2)->setText(Translated(reading.Deity));
+    lblResult(3)->setText(Translated(reading.Description));
 }
 
 void frmIranianAstrologyResult::cmdPrint_Click() {

@@ -5,6 +5,7 @@
 #include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
 #include "ui/base/Program.h"
+#include "ui/base/ProgramFonts.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -15,7 +16,8 @@
 frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
     ui->setupUi(this);
-    setWindowTitle(ToQString(parsiva::WindowCaption));
+    UseProgramFonts(program, *this);
+    setWindowTitle(ShownWindowCaption());
     ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
     // The button shares its access key with the File menu, and Qt would alternate between the
     // two on each Alt+F. As in a menu bar, Alt+F opens the menu, whose first entry is Find; the

@@ -1,0 +1,75 @@
+#include "app/Language.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+
+namespace {
+
+// Noto Sans Arabic UI sets Persian well but has no Latin letters, which DejaVu Sans then gives.
+const QStringList PersianFontFamilies{QStringLiteral("Noto Sans Arabic UI"),
+                                      QStringLiteral("DejaVu Sans")};
+
+std::unique_ptr<QTranslator> Loaded(const QString& name, const QString& folder) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder))
+        return nullptr;
+    return translator;
+}
+
+} // namespace
+
+InterfaceLanguage ChooseLanguage(const QStringList& uiLanguages) {
+    for (const QString& entry : uiLanguages) {
+        const QLocale::Language language = QLocale(entry).language();
+        if (language == QLocale::Persian)
+            return InterfaceLanguage::Persian;
+        if (language == QLocale::English)
+            return InterfaceLanguage::English;
+    }
+    return InterfaceLanguage::English;
+}
+
+InterfaceLanguage DesktopLanguage() {
+    return ChooseLanguage(QLocale::system().uiLanguages());
+}
+
+LanguageInstallation::LanguageInstallation(QCoreApplication& app, InterfaceLanguage language)
+    : m_previousLocale(QLocale()) {
+    if (language == InterfaceLanguage::English) {
+        // Numbers in the English interface have ASCII digits whatever the desktop's formats.
+        if (QLocale::system().language() != QLocale::English)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        return;
+    }
+    m_program = Loaded(QStringLiteral("parsiva_fa"), QStringLiteral(":/i18n"));
+    m_qt = Loaded(QStringLiteral("qtbase_fa"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (QTranslator* translator : {m_program.get(), m_qt.get()}) {
+        if (translator)
+            QCoreApplication::installTranslator(translator);
+    }
+    QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+    // The command line's stage has no window system, and needs neither direction nor fonts.
+    if (!qobject_cast<QGuiApplication*>(&app))
+        return;
+    m_previousDirection = QGuiApplication::layoutDirection();
+    m_previousFont = QGuiApplication::font();
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    m_fontFamilies = PersianFontFamilies;
+    QFont font = m_previousFont;
+    font.setFamilies(m_fontFamilies);
+    QGuiApplication::setFont(font);
+}
+
+LanguageInstallation::~LanguageInstallation() {
+    for (QTranslator* translator : {m_program.get(), m_qt.get()}) {
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+    }
+    QLocale::setDefault(m_previousLocale);
+    if (m_previousDirection) {
+        QGuiApplication::setLayoutDirection(*m_previousDirection);
+        QGuiApplication::setFont(m_previousFont);
+    }
+}

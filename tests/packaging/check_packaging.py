@@ -245,6 +245,9 @@ def check_control(fields, version):
         check(library in depends, f"Depends lacks {library}: {depends}")
     # No linked library brings a platform plugin, and without one no window opens.
     check("qt6-qpa-plugins" in depends, f"Depends lacks qt6-qpa-plugins: {depends}")
+    # The Persian interface: Qt's own texts and the font it names.
+    for package in ("qt6-translations-l10n", "fonts-noto-ui-core"):
+        check(package in depends, f"Depends lacks {package}: {depends}")
     recommends = [d.split()[0] for d in fields.get("Recommends", "").split(", ") if d]
     check(recommends == ["qt6-wayland"], f"Recommends is {recommends}, not qt6-wayland")
 

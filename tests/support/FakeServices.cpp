@@ -2,6 +2,7 @@
 
 #include "app/WindowMoves.h"
 
+#include <QCoreApplication>
 #include <QTextDocument>
 
 MessageAnswer FakeMessages::show(QWidget* parent, const QString& text, MessageIcon icon,
@@ -77,4 +78,11 @@ TestWorld::~TestWorld() {
     for (QWidget* window : program.openWindows())
         window->close();
     DeleteClosedWindows();
+    m_language.reset();
+}
+
+void TestWorld::speak(InterfaceLanguage language) {
+    m_language.reset();
+    m_language = std::make_unique<LanguageInstallation>(*QCoreApplication::instance(), language);
+    program.fontFamilies = m_language->fontFamilies();
 }

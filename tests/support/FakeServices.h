@@ -4,6 +4,7 @@
 
 #include "platform/Services.h"
 #include "ui/base/Program.h"
+#include "app/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 struct RecordedMessage {
@@ -114,6 +116,10 @@ struct TestWorld {
     TestWorld();
     ~TestWorld();
 
+    // Puts the application and this program into a language until the world ends; English, the
+    // source language, is what a world starts in.
+    void speak(InterfaceLanguage language);
+
     FakeMessages messages;
     FakeInstanceLock instanceLock;
     FakeRandom random;
@@ -125,4 +131,7 @@ struct TestWorld {
     FakePrinter printer;
     FakeClipboard clipboard;
     Program program;
+
+private:
+    std::unique_ptr<LanguageInstallation> m_language;
 };

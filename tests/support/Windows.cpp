@@ -22,7 +22,7 @@ frmIranianAstrologyResult* ShowResult(TestWorld& world, std::string_view sign) {
 }
 
 frmSave* ShowReport(TestWorld& world) {
-    world.program.birthDetails.Name = "Ann Lee";
+    world.program.birthDetails = {"Ann Lee", 23, "August", 1975};
     auto* result = ShowResult(world, "Shahrivar");
     auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
@@ -30,7 +30,9 @@ frmSave* ShowReport(TestWorld& world) {
     return report;
 }
 
-std::vector<WindowCase> AllWindows() {
+namespace {
+
+std::vector<WindowCase> EnglishWindows() {
     std::vector<WindowCase> cases{
         {"BirthDetails", [](TestWorld& world) -> QWidget* { return OpenMainForm(world.program); }},
         {"Report", [](TestWorld& world) -> QWidget* { return ShowReport(world); }},
@@ -55,5 +57,24 @@ std::vector<WindowCase> AllWindows() {
                  world.random.values = {(appeal + 0.5f) / 4.0f};
                  return ShowExitScreen(world.program);
              }});
+    return cases;
+}
+
+} // namespace
+
+std::vector<WindowCase> PersianWindows() {
+    std::vector<WindowCase> cases;
+    for (const WindowCase& english : EnglishWindows())
+        cases.push_back({english.label + "Persian", [open = english.open](TestWorld& world) {
+                             world.speak(InterfaceLanguage::Persian);
+                             return open(world);
+                         }});
+    return cases;
+}
+
+std::vector<WindowCase> AllWindows() {
+    std::vector<WindowCase> cases = EnglishWindows();
+    for (WindowCase& persian : PersianWindows())
+        cases.push_back(std::move(persian));
     return cases;
 }

@@ -29,5 +29,8 @@ inline void PrintTo(const WindowCase& window, std::ostream* out) {
     *out << window.label;
 }
 
-// Every window: the result form with each reading, the exit screen with each appeal.
+// Every window: the result form with each reading, the exit screen with each appeal; in
+// English, then each once more in Persian, its label ending in "Persian".
 std::vector<WindowCase> AllWindows();
+// The Persian half of AllWindows().
+std::vector<WindowCase> PersianWindows();

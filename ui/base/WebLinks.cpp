@@ -1,10 +1,9 @@
 #include "ui/base/WebLinks.h"
 
-#include "core/web/PromoTexts.h"
 #include "ui/base/LaunchPages.h"
 #include "ui/base/LinkLabel.h"
 #include "ui/base/Program.h"
-#include "ui/base/UiText.h"
+#include "ui/base/PromoStrip.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,19 +20,6 @@ template <class Handler> void Wire(LinkLabel* label, WebLinks* links, Handler ha
         QObject::connect(label, &LinkLabel::clicked, links, handler);
 }
 } // namespace
-
-void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand) {
-    Label61.setText(ToQString(parsiva::Label61Text));
-    lblCobrand.setText(ToQString(parsiva::lblCobrandText));
-    lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
-    BringOfferToFront(lblFullBrand, lblCobrand);
-}
-
-void BringOfferToFront(LinkLabel& front, LinkLabel& behind) {
-    front.raise();
-    front.show();
-    behind.hide();
-}
 
 void NameSeparators(QMenu& menu, std::initializer_list<const char*> names) {
     auto name = names.begin();
@@ -52,8 +38,10 @@ WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& con
     Wire(controls.mnuDonate, this, &WebLinks::mnuDonate_Click);
     Wire(controls.mnuMakeMoney, this, &WebLinks::mnuMakeMoney_Click);
     Wire(controls.Label61, this, &WebLinks::Label61_Click);
-    Wire(controls.lblCobrand, this, &WebLinks::lblCobrand_Click);
-    Wire(controls.lblFullBrand, this, &WebLinks::lblFullBrand_Click);
+    if (controls.fraFullBrand) {
+        Wire(controls.fraFullBrand->lblCobrand(), this, &WebLinks::lblCobrand_Click);
+        Wire(controls.fraFullBrand->lblFullBrand(), this, &WebLinks::lblFullBrand_Click);
+    }
     Wire(controls.Label13, this, &WebLinks::Label13_Click);
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 class LinkLabel;
+class OfferFrame;
 class Program;
 class QAction;
 class QMenu;
@@ -19,18 +20,9 @@ struct WebLinkControls {
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
     LinkLabel* Label61 = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
+    OfferFrame* fraFullBrand = nullptr;
     LinkLabel* Label13 = nullptr;
 };
-
-// Captions the three promotional labels; of the two overlapping offers the fully-branded one
-// lies in front until something reorders them.
-void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
-
-// Puts one of two overlapping offers in front. The one behind is also hidden: covered, it can be
-// neither seen nor clicked, so a screen reader or the Tab key must not find it either.
-void BringOfferToFront(LinkLabel& front, LinkLabel& behind);
 
 // Gives the menu's separators, from top to bottom, the names of their menu table.
 void NameSeparators(QMenu& menu, std::initializer_list<const char*> names);

@@ -4,6 +4,7 @@
 
 #include "ui/base/LinkLabel.h"
 #include "ui/base/Program.h"
+#include "ui/base/PromoStrip.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -37,8 +38,9 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
       ui(std::make_unique<Ui::frmIranianAstrologyResult>()) {
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
-    // Nothing reorders the two offers here: the fully-branded one is always the one seen.
-    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    // The offers follow the banner in the Tab order. Nothing reorders them here: the
+    // fully-branded one is always the one seen.
+    ui->fraFullBrand->followInTabOrder(ui->Label61);
     NameSeparators(*ui->mnuFile, {"mnuFileSep1"});
     NameSeparators(*ui->mnuHelp, {"mnuHelpSep1", "mnuHelpSep2"});
     // The description keeps one fixed box that holds any reading, so the window never changes.
@@ -65,8 +67,7 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
                   .mnuDonate = ui->mnuDonate,
                   .mnuMakeMoney = ui->mnuMakeMoney,
                   .Label61 = ui->Label61,
-                  .lblCobrand = ui->lblCobrand,
-                  .lblFullBrand = ui->lblFullBrand,
+                  .fraFullBrand = ui->fraFullBrand,
                   .Label13 = Label13});
 }
 

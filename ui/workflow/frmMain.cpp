@@ -5,6 +5,7 @@
 #include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
 #include "ui/base/Program.h"
+#include "ui/base/PromoStrip.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -16,7 +17,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
     ui->setupUi(this);
     setWindowTitle(ToQString(parsiva::WindowCaption));
-    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    ui->fraFullBrand->followInTabOrder(ui->Label61);
     // The button shares its access key with the File menu, and Qt would alternate between the
     // two on each Alt+F. As in a menu bar, Alt+F opens the menu, whose first entry is Find; the
     // button keeps its underlined F.
@@ -36,8 +37,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
                   .mnuDonate = ui->mnuDonate,
                   .mnuMakeMoney = ui->mnuMakeMoney,
                   .Label61 = ui->Label61,
-                  .lblCobrand = ui->lblCobrand,
-                  .lblFullBrand = ui->lblFullBrand});
+                  .fraFullBrand = ui->fraFullBrand});
 
     Form_Load();
     FitWindowToTexts(*this);
@@ -59,10 +59,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
-    if (front == parsiva::CoBrandFront::Cobrand)
-        BringOfferToFront(*ui->lblCobrand, *ui->lblFullBrand);
-    else if (front == parsiva::CoBrandFront::FullBrand)
-        BringOfferToFront(*ui->lblFullBrand, *ui->lblCobrand);
+    ui->fraFullBrand->bringToFront(front);
 }
 
 bool frmMain::ValidateBirthDetails() {

@@ -6,7 +6,6 @@
 #include "ui/base/PromoStrip.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -21,22 +20,14 @@ template <class Handler> void Wire(LinkLabel* label, WebLinks* links, Handler ha
 }
 } // namespace
 
-void NameSeparators(QMenu& menu, std::initializer_list<const char*> names) {
-    auto name = names.begin();
-    for (QAction* item : menu.actions()) {
-        if (item->isSeparator() && name != names.end())
-            item->setObjectName(QLatin1String(*name++));
-    }
-}
-
 WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& controls)
     : QObject(window), m_program(program) {
-    Wire(controls.mnuOnline, this, &WebLinks::mnuOnline_Click);
-    Wire(controls.mnuVisit, this, &WebLinks::mnuVisit_Click);
-    Wire(controls.mnuUpdate, this, &WebLinks::mnuUpdate_Click);
-    Wire(controls.mnuAbout, this, &WebLinks::mnuAbout_Click);
-    Wire(controls.mnuDonate, this, &WebLinks::mnuDonate_Click);
-    Wire(controls.mnuMakeMoney, this, &WebLinks::mnuMakeMoney_Click);
+    Wire(controls.help.mnuOnline, this, &WebLinks::mnuOnline_Click);
+    Wire(controls.help.mnuVisit, this, &WebLinks::mnuVisit_Click);
+    Wire(controls.help.mnuUpdate, this, &WebLinks::mnuUpdate_Click);
+    Wire(controls.help.mnuAbout, this, &WebLinks::mnuAbout_Click);
+    Wire(controls.help.mnuDonate, this, &WebLinks::mnuDonate_Click);
+    Wire(controls.help.mnuMakeMoney, this, &WebLinks::mnuMakeMoney_Click);
     Wire(controls.Label61, this, &WebLinks::Label61_Click);
     if (controls.fraFullBrand) {
         Wire(controls.fraFullBrand->lblCobrand(), this, &WebLinks::lblCobrand_Click);

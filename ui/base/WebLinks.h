@@ -1,31 +1,21 @@
 #pragma once
 
-#include <QObject>
+#include "ui/base/HelpMenu.h"
 
-#include <initializer_list>
+#include <QObject>
 
 class LinkLabel;
 class OfferFrame;
 class Program;
-class QAction;
-class QMenu;
 class QWidget;
 
 // The controls of one window that open a page or the About box; those it lacks stay null.
 struct WebLinkControls {
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    HelpMenuItems help = {};
     LinkLabel* Label61 = nullptr;
     OfferFrame* fraFullBrand = nullptr;
     LinkLabel* Label13 = nullptr;
 };
-
-// Gives the menu's separators, from top to bottom, the names of their menu table.
-void NameSeparators(QMenu& menu, std::initializer_list<const char*> names);
 
 // The Help menu, the bar's two offers and the promotional link labels, the same on every
 // window that carries them. A child of its window, so it goes when the window goes.

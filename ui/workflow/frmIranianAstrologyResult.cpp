@@ -2,6 +2,7 @@
 
 #include "ui_frmIranianAstrologyResult.h"
 
+#include "ui/base/HelpMenu.h"
 #include "ui/base/LinkLabel.h"
 #include "ui/base/Program.h"
 #include "ui/base/PromoStrip.h"
@@ -42,7 +43,10 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     // fully-branded one is always the one seen.
     ui->fraFullBrand->followInTabOrder(ui->Label61);
     NameSeparators(*ui->mnuFile, {"mnuFileSep1"});
-    NameSeparators(*ui->mnuHelp, {"mnuHelpSep1", "mnuHelpSep2"});
+    const HelpMenuItems help =
+        AddHelpMenu(*ui->menubar, {.firstSeparator = "mnuHelpSep1",
+                                   .secondSeparator = "mnuHelpSep2",
+                                   .mnuMakeMoney = tr("Make Money &Online")});
     // The description keeps one fixed box that holds any reading, so the window never changes.
     ui->lblResult_3->setFixedSize(DescriptionWidth,
                                   TallestDescription(*ui->lblResult_3, DescriptionWidth));
@@ -60,12 +64,7 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     connect(ui->mnuBack, &QAction::triggered, this, &frmIranianAstrologyResult::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmIranianAstrologyResult::mnuExit_Click);
     new WebLinks(program, this,
-                 {.mnuOnline = ui->mnuOnline,
-                  .mnuVisit = ui->mnuVisit,
-                  .mnuUpdate = ui->mnuUpdate,
-                  .mnuAbout = ui->mnuAbout,
-                  .mnuDonate = ui->mnuDonate,
-                  .mnuMakeMoney = ui->mnuMakeMoney,
+                 {.help = help,
                   .Label61 = ui->Label61,
                   .fraFullBrand = ui->fraFullBrand,
                   .Label13 = Label13});

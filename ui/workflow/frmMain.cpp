@@ -4,6 +4,7 @@
 
 #include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
+#include "ui/base/HelpMenu.h"
 #include "ui/base/Program.h"
 #include "ui/base/PromoStrip.h"
 #include "ui/base/UiText.h"
@@ -23,21 +24,17 @@ frmMain::frmMain(Program& program, QWidget* parent)
     // button keeps its underlined F.
     ui->cmdProceed->setShortcut(QKeySequence());
     NameSeparators(*ui->mnuFile, {"mnuSep1"});
-    NameSeparators(*ui->mnuHelp, {"mnuSep2", "mnuSep3"});
+    const HelpMenuItems help =
+        AddHelpMenu(*ui->menubar, {.firstSeparator = "mnuSep2",
+                                   .secondSeparator = "mnuSep3",
+                                   .mnuMakeMoney = tr("&Make Money Online")});
 
     connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     new WebLinks(program, this,
-                 {.mnuOnline = ui->mnuOnline,
-                  .mnuVisit = ui->mnuVisit,
-                  .mnuUpdate = ui->mnuUpdate,
-                  .mnuAbout = ui->mnuAbout,
-                  .mnuDonate = ui->mnuDonate,
-                  .mnuMakeMoney = ui->mnuMakeMoney,
-                  .Label61 = ui->Label61,
-                  .fraFullBrand = ui->fraFullBrand});
+                 {.help = help, .Label61 = ui->Label61, .fraFullBrand = ui->fraFullBrand});
 
     Form_Load();
     FitWindowToTexts(*this);

@@ -34,6 +34,51 @@
     </message>
 </context>
 <context>
+    <name>DiscussionBoardLink</name>
+    <message>
+        <source>Discussion board</source>
+        <translation>تالار گفت‌وگو</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;راهنمای برخط</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;سر زدن به سایت ما</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>بررسی &amp;به‌روزرسانی نرم‌افزار</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;دربارهٔ نرم‌افزار</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;کمک مالی</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;راهنما</translation>
+    </message>
+</context>
+<context>
+    <name>OfferFrame</name>
+    <message>
+        <source>Fully branded offer</source>
+        <translation>پیشنهاد نسخهٔ سراسر به نام شما</translation>
+    </message>
+    <message>
+        <source>Co-brand offer</source>
+        <translation>پیشنهاد نام هم‌برند</translation>
+    </message>
+</context>
+<context>
     <name>Parsiva</name>
     <message>
         <source>Please Check The File.</source>
@@ -537,10 +582,6 @@
 <context>
     <name>frmIranianAstrologyResult</name>
     <message>
-        <source>Discussion board</source>
-        <translation>تالار گفت‌وگو</translation>
-    </message>
-    <message>
         <source>Parsiva Result</source>
         <translation>نتیجهٔ پارسیوا</translation>
     </message>
@@ -573,40 +614,8 @@
         <translation>&amp;بازگشت</translation>
     </message>
     <message>
-        <source>Fully branded offer</source>
-        <translation>پیشنهاد نسخهٔ سراسر به نام شما</translation>
-    </message>
-    <message>
-        <source>Co-brand offer</source>
-        <translation>پیشنهاد نام هم‌برند</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;پرونده</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
-    </message>
-    <message>
-        <source>&amp;Online Help</source>
-        <translation>&amp;راهنمای برخط</translation>
-    </message>
-    <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>&amp;سر زدن به سایت ما</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>بررسی &amp;به‌روزرسانی نرم‌افزار</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>&amp;دربارهٔ نرم‌افزار</translation>
-    </message>
-    <message>
-        <source>&amp;Donate</source>
-        <translation>&amp;کمک مالی</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -615,10 +624,6 @@
 </context>
 <context>
     <name>frmMain</name>
-    <message>
-        <source>Discussion board</source>
-        <translation>تالار گفت‌وگو</translation>
-    </message>
     <message>
         <source>Parsiva gives your Iranian astrology sign based on your date of birth. Just enter your date of birth and get your reading!</source>
         <translation>پارسیوا از روی تاریخ تولدتان نشان طالع ایرانی شما را می‌گوید. کافی است تاریخ تولدتان را وارد کنید و طالع خود را ببینید!</translation>
@@ -652,14 +657,6 @@
         <translation>&amp;پیدا کردن نشان طالع ایرانی من</translation>
     </message>
     <message>
-        <source>Fully branded offer</source>
-        <translation>پیشنهاد نسخهٔ سراسر به نام شما</translation>
-    </message>
-    <message>
-        <source>Co-brand offer</source>
-        <translation>پیشنهاد نام هم‌برند</translation>
-    </message>
-    <message>
         <source>&amp;Open Previously Saved Reading</source>
         <translation>&amp;باز کردن طالعی که پیش‌تر ذخیره شده</translation>
     </message>
@@ -668,32 +665,8 @@
         <translation>&amp;پرونده</translation>
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;خروج</translation>
-    </message>
-    <message>
-        <source>&amp;Online Help</source>
-        <translation>&amp;راهنمای برخط</translation>
-    </message>
-    <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>&amp;سر زدن به سایت ما</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>بررسی &amp;به‌روزرسانی نرم‌افزار</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>&amp;دربارهٔ نرم‌افزار</translation>
-    </message>
-    <message>
-        <source>&amp;Donate</source>
-        <translation>&amp;کمک مالی</translation>
     </message>
     <message>
         <source>&amp;Make Money Online</source>
@@ -702,10 +675,6 @@
 </context>
 <context>
     <name>frmSave</name>
-    <message>
-        <source>Discussion board</source>
-        <translation>تالار گفت‌وگو</translation>
-    </message>
     <message>
         <source>Report</source>
         <translation>گزارش</translation>
@@ -717,14 +686,6 @@
     <message>
         <source>&amp;Print</source>
         <translation>&amp;چاپ</translation>
-    </message>
-    <message>
-        <source>Fully branded offer</source>
-        <translation>پیشنهاد نسخهٔ سراسر به نام شما</translation>
-    </message>
-    <message>
-        <source>Co-brand offer</source>
-        <translation>پیشنهاد نام هم‌برند</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,9 @@
 #include "tests/ui/WebWindows.h"
 
+#include "ui/readings/frmSave.h"
+
+#include <QStackedLayout>
+
 namespace {
 
 // --- The seven page operations.
@@ -143,5 +147,88 @@ TEST(LinkLabels, LookLikeHyperlinks) {
         }
     }
 }
+
+// --- The groups of controls that several windows share: the banner, the offer frame with its
+// two offers, and the Help menu with the bar's two offers.
+
+struct SharedCase {
+    const char* label;
+    QWidget* (*open)(TestWorld&);
+    // The Help menu's items by name, top to bottom; empty where the window has no menu bar.
+    QStringList helpMenu;
+};
+
+void PrintTo(const SharedCase& window, std::ostream* out) {
+    *out << window.label;
+}
+
+class SharedControls : public ::testing::TestWithParam<SharedCase> {};
+
+// Each control is there once, under its own name, in its place, and described.
+TEST_P(SharedControls, AreEachThereOnceInTheirPlace) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    const QStringList& helpMenu = GetParam().helpMenu;
+
+    QStringList names = {"Label61", "fraFullBrand", "lblFullBrand", "lblCobrand"};
+    if (!helpMenu.isEmpty())
+        names << "mnuHelp" << helpMenu << "mnuDonate"
+              << "mnuMakeMoney";
+    for (const QString& name : names)
+        EXPECT_EQ(window->findChildren<QObject*>(name).size(), 1) << name.toStdString();
+
+    auto* banner = child<QLabel>(window, "Label61");
+    auto* frame = child<QFrame>(window, "fraFullBrand");
+    ASSERT_TRUE(banner && frame);
+    EXPECT_LT(banner->mapTo(window, QPoint()).y(), frame->mapTo(window, QPoint()).y());
+    auto* stack = qobject_cast<QStackedLayout*>(frame->layout());
+    ASSERT_NE(stack, nullptr);
+    ASSERT_EQ(stack->count(), 2);
+    EXPECT_EQ(stack->widget(0)->objectName(), "lblFullBrand");
+    EXPECT_EQ(stack->widget(1)->objectName(), "lblCobrand");
+    EXPECT_EQ(banner->accessibleDescription(), "Discussion board");
+    EXPECT_EQ(stack->widget(0)->accessibleDescription(), "Fully branded offer");
+    EXPECT_EQ(stack->widget(1)->accessibleDescription(), "Co-brand offer");
+
+    if (helpMenu.isEmpty())
+        return;
+    QStringList bar;
+    for (QAction* top : qobject_cast<QMainWindow*>(window)->menuBar()->actions())
+        bar << (top->menu() ? top->menu()->objectName() : top->objectName());
+    EXPECT_EQ(bar, QStringList({"mnuFile", "mnuHelp", "mnuDonate", "mnuMakeMoney"}));
+    QStringList help;
+    for (QAction* item : child<QMenu>(window, "mnuHelp")->actions())
+        help << item->objectName();
+    EXPECT_EQ(help, helpMenu);
+}
+
+// A click on the banner or on the offer in front opens its page, on every window.
+TEST_P(SharedControls, OpenTheirPagesWhenClicked) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    for (const auto& [name, pageId] :
+         {std::pair{"Label61", "home-page"}, std::pair{"lblFullBrand", "fully-branded"}}) {
+        auto* label = child<LinkLabel>(window, name);
+        ASSERT_NE(label, nullptr);
+        ASSERT_TRUE(label->isVisible()) << name;
+        ClickMargin(label);
+        EXPECT_EQ(world.launcher.opened, QStringList{Page(pageId)}) << name;
+        world.launcher.opened.clear();
+    }
+    EXPECT_TRUE(window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindowThatCarriesThem, SharedControls,
+    ::testing::Values(
+        SharedCase{"BirthDetails",
+                   [](TestWorld& world) -> QWidget* { return OpenMainForm(world.program); },
+                   {"mnuOnline", "mnuVisit", "mnuSep2", "mnuUpdate", "mnuSep3", "mnuAbout"}},
+        SharedCase{
+            "Result",
+            [](TestWorld& world) -> QWidget* { return ShowResult(world, "Shahrivar"); },
+            {"mnuOnline", "mnuVisit", "mnuHelpSep1", "mnuUpdate", "mnuHelpSep2", "mnuAbout"}},
+        SharedCase{"Report", [](TestWorld& world) -> QWidget* { return ShowReport(world); }, {}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace

@@ -1,13 +1,11 @@
 #include "ui/base/WebLinks.h"
 
-#include "core/web/PromoTexts.h"
 #include "ui/base/LaunchPages.h"
 #include "ui/base/LinkLabel.h"
 #include "ui/base/Program.h"
-#include "ui/base/UiText.h"
+#include "ui/base/PromoStrip.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -22,38 +20,19 @@ template <class Handler> void Wire(LinkLabel* label, WebLinks* links, Handler ha
 }
 } // namespace
 
-void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand) {
-    Label61.setText(Translated(parsiva::Label61Text));
-    lblCobrand.setText(Translated(parsiva::lblCobrandText));
-    lblFullBrand.setText(ToQString(parsiva::FullBrandLabelText(InterfaceWording())));
-    BringOfferToFront(lblFullBrand, lblCobrand);
-}
-
-void BringOfferToFront(LinkLabel& front, LinkLabel& behind) {
-    front.raise();
-    front.show();
-    behind.hide();
-}
-
-void NameSeparators(QMenu& menu, std::initializer_list<const char*> names) {
-    auto name = names.begin();
-    for (QAction* item : menu.actions()) {
-        if (item->isSeparator() && name != names.end())
-            item->setObjectName(QLatin1String(*name++));
-    }
-}
-
 WebLinks::WebLinks(Program& program, QWidget* window, const WebLinkControls& controls)
     : QObject(window), m_program(program) {
-    Wire(controls.mnuOnline, this, &WebLinks::mnuOnline_Click);
-    Wire(controls.mnuVisit, this, &WebLinks::mnuVisit_Click);
-    Wire(controls.mnuUpdate, this, &WebLinks::mnuUpdate_Click);
-    Wire(controls.mnuAbout, this, &WebLinks::mnuAbout_Click);
-    Wire(controls.mnuDonate, this, &WebLinks::mnuDonate_Click);
-    Wire(controls.mnuMakeMoney, this, &WebLinks::mnuMakeMoney_Click);
+    Wire(controls.help.mnuOnline, this, &WebLinks::mnuOnline_Click);
+    Wire(controls.help.mnuVisit, this, &WebLinks::mnuVisit_Click);
+    Wire(controls.help.mnuUpdate, this, &WebLinks::mnuUpdate_Click);
+    Wire(controls.help.mnuAbout, this, &WebLinks::mnuAbout_Click);
+    Wire(controls.help.mnuDonate, this, &WebLinks::mnuDonate_Click);
+    Wire(controls.help.mnuMakeMoney, this, &WebLinks::mnuMakeMoney_Click);
     Wire(controls.Label61, this, &WebLinks::Label61_Click);
-    Wire(controls.lblCobrand, this, &WebLinks::lblCobrand_Click);
-    Wire(controls.lblFullBrand, this, &WebLinks::lblFullBrand_Click);
+    if (controls.fraFullBrand) {
+        Wire(controls.fraFullBrand->lblCobrand(), this, &WebLinks::lblCobrand_Click);
+        Wire(controls.fraFullBrand->lblFullBrand(), this, &WebLinks::lblFullBrand_Click);
+    }
     Wire(controls.Label13, this, &WebLinks::Label13_Click);
 }
 

@@ -1,39 +1,21 @@
 #pragma once
 
+#include "ui/base/HelpMenu.h"
+
 #include <QObject>
 
-#include <initializer_list>
-
 class LinkLabel;
+class OfferFrame;
 class Program;
-class QAction;
-class QMenu;
 class QWidget;
 
 // The controls of one window that open a page or the About box; those it lacks stay null.
 struct WebLinkControls {
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    HelpMenuItems help = {};
     LinkLabel* Label61 = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
+    OfferFrame* fraFullBrand = nullptr;
     LinkLabel* Label13 = nullptr;
 };
-
-// Captions the three promotional labels; of the two overlapping offers the fully-branded one
-// lies in front until something reorders them.
-void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFullBrand);
-
-// Puts one of two overlapping offers in front. The one behind is also hidden: covered, it can be
-// neither seen nor clicked, so a screen reader or the Tab key must not find it either.
-void BringOfferToFront(LinkLabel& front, LinkLabel& behind);
-
-// Gives the menu's separators, from top to bottom, the names of their menu table.
-void NameSeparators(QMenu& menu, std::initializer_list<const char*> names);
 
 // The Help menu, the bar's two offers and the promotional link labels, the same on every
 // window that carries them. A child of its window, so it goes when the window goes.

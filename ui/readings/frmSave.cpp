@@ -5,6 +5,7 @@
 #include "core/readings/ReportBlocks.h"
 #include "ui/base/Program.h"
 #include "ui/base/ProgramFonts.h"
+#include "ui/base/PromoStrip.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -23,7 +24,7 @@ frmSave::frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCap
     ui->setupUi(this);
     UseProgramFonts(program, *this);
     setWindowTitle(ShownWindowCaption());
-    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    ui->fraFullBrand->followInTabOrder(ui->Label61);
 
     QFont base = WithProgramFonts(program, QFont(ToQString(parsiva::ReportFontFamily)));
     base.setPointSizeF(parsiva::ReportFontPointSize);
@@ -49,9 +50,7 @@ frmSave::frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCap
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     connect(ui->RTB, &QTextEdit::textChanged, this, &frmSave::RTB_Change);
-    new WebLinks(
-        program, this,
-        {.Label61 = ui->Label61, .lblCobrand = ui->lblCobrand, .lblFullBrand = ui->lblFullBrand});
+    new WebLinks(program, this, {.Label61 = ui->Label61, .fraFullBrand = ui->fraFullBrand});
 
     Form_Load();
     FitWindowToTexts(*this);

@@ -2,9 +2,11 @@
 
 #include "ui_frmIranianAstrologyResult.h"
 
+#include "ui/base/HelpMenu.h"
 #include "ui/base/LinkLabel.h"
 #include "ui/base/Program.h"
 #include "ui/base/ProgramFonts.h"
+#include "ui/base/PromoStrip.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -39,10 +41,14 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     ui->setupUi(this);
     UseProgramFonts(program, *this);
     setWindowTitle(ShownWindowCaption());
-    // Nothing reorders the two offers here: the fully-branded one is always the one seen.
-    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    // The offers follow the banner in the Tab order. Nothing reorders them here: the
+    // fully-branded one is always the one seen.
+    ui->fraFullBrand->followInTabOrder(ui->Label61);
     NameSeparators(*ui->mnuFile, {"mnuFileSep1"});
-    NameSeparators(*ui->mnuHelp, {"mnuHelpSep1", "mnuHelpSep2"});
+    const HelpMenuItems help =
+        AddHelpMenu(*ui->menubar, {.firstSeparator = "mnuHelpSep1",
+                                   .secondSeparator = "mnuHelpSep2",
+                                   .mnuMakeMoney = tr("Make Money &Online")});
     // The description keeps one fixed box that holds any reading, so the window never changes.
     ui->lblResult_3->setFixedSize(DescriptionWidth,
                                   TallestDescription(*ui->lblResult_3, DescriptionWidth));
@@ -60,15 +66,9 @@ frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* 
     connect(ui->mnuBack, &QAction::triggered, this, &frmIranianAstrologyResult::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmIranianAstrologyResult::mnuExit_Click);
     new WebLinks(program, this,
-                 {.mnuOnline = ui->mnuOnline,
-                  .mnuVisit = ui->mnuVisit,
-                  .mnuUpdate = ui->mnuUpdate,
-                  .mnuAbout = ui->mnuAbout,
-                  .mnuDonate = ui->mnuDonate,
-                  .mnuMakeMoney = ui->mnuMakeMoney,
+                 {.help = help,
                   .Label61 = ui->Label61,
-                  .lblCobrand = ui->lblCobrand,
-                  .lblFullBrand = ui->lblFullBrand,
+                  .fraFullBrand = ui->fraFullBrand,
                   .Label13 = Label13});
 }
 

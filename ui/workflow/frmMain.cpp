@@ -4,8 +4,10 @@
 
 #include "core/readings/ReadingTexts.h"
 #include "core/signs/Classification.h"
+#include "ui/base/HelpMenu.h"
 #include "ui/base/Program.h"
 #include "ui/base/ProgramFonts.h"
+#include "ui/base/PromoStrip.h"
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
@@ -18,28 +20,23 @@ frmMain::frmMain(Program& program, QWidget* parent)
     ui->setupUi(this);
     UseProgramFonts(program, *this);
     setWindowTitle(ShownWindowCaption());
-    ShowPromotions(*ui->Label61, *ui->lblCobrand, *ui->lblFullBrand);
+    ui->fraFullBrand->followInTabOrder(ui->Label61);
     // The button shares its access key with the File menu, and Qt would alternate between the
     // two on each Alt+F. As in a menu bar, Alt+F opens the menu, whose first entry is Find; the
     // button keeps its underlined F.
     ui->cmdProceed->setShortcut(QKeySequence());
     NameSeparators(*ui->mnuFile, {"mnuSep1"});
-    NameSeparators(*ui->mnuHelp, {"mnuSep2", "mnuSep3"});
+    const HelpMenuItems help =
+        AddHelpMenu(*ui->menubar, {.firstSeparator = "mnuSep2",
+                                   .secondSeparator = "mnuSep3",
+                                   .mnuMakeMoney = tr("&Make Money Online")});
 
     connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(ui->mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     new WebLinks(program, this,
-                 {.mnuOnline = ui->mnuOnline,
-                  .mnuVisit = ui->mnuVisit,
-                  .mnuUpdate = ui->mnuUpdate,
-                  .mnuAbout = ui->mnuAbout,
-                  .mnuDonate = ui->mnuDonate,
-                  .mnuMakeMoney = ui->mnuMakeMoney,
-                  .Label61 = ui->Label61,
-                  .lblCobrand = ui->lblCobrand,
-                  .lblFullBrand = ui->lblFullBrand});
+                 {.help = help, .Label61 = ui->Label61, .fraFullBrand = ui->fraFullBrand});
 
     Form_Load();
     FitWindowToTexts(*this);
@@ -61,10 +58,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
-    if (front == parsiva::CoBrandFront::Cobrand)
-        BringOfferToFront(*ui->lblCobrand, *ui->lblFullBrand);
-    else if (front == parsiva::CoBrandFront::FullBrand)
-        BringOfferToFront(*ui->lblFullBrand, *ui->lblCobrand);
+    ui->fraFullBrand->bringToFront(front);
 }
 
 bool frmMain::ValidateBirthDetails() {

@@ -43,6 +43,12 @@ LanguageInstallation::LanguageInstallation(QCoreApplication& app, InterfaceLangu
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         return;
     }
+    // Installing a catalogue already turns the direction, so what was there is kept first.
+    const bool windowSystem = qobject_cast<QGuiApplication*>(&app) != nullptr;
+    if (windowSystem) {
+        m_previousDirection = QGuiApplication::layoutDirection();
+        m_previousFont = QGuiApplication::font();
+    }
     m_program = Loaded(QStringLiteral("parsiva_fa"), QStringLiteral(":/i18n"));
     m_qt = Loaded(QStringLiteral("qtbase_fa"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     for (QTranslator* translator : {m_program.get(), m_qt.get()}) {
@@ -51,10 +57,8 @@ LanguageInstallation::LanguageInstallation(QCoreApplication& app, InterfaceLangu
     }
     QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
     // The command line's stage has no window system, and needs neither direction nor fonts.
-    if (!qobject_cast<QGuiApplication*>(&app))
+    if (!windowSystem)
         return;
-    m_previousDirection = QGuiApplication::layoutDirection();
-    m_previousFont = QGuiApplication::font();
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     m_fontFamilies = PersianFontFamilies;
     QFont font = m_previousFont;

@@ -22,12 +22,15 @@ struct ParseCase {
     bool outputIsError;
     QStringList outputHas;
     QString readingPath; // relative ones are expected against the current folder; empty: none
+    InterfaceLanguage language = InterfaceLanguage::English;
 };
 
 class ReadCommandLineCase : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ReadCommandLineCase, DecidesTheRunBeforeAnyWindow) {
     const ParseCase& c = GetParam();
+    TestWorld world;
+    world.speak(c.language);
     const CommandLineRequest request =
         ReadCommandLine(QStringList{QStringLiteral("/usr/bin/parsiva")} + c.arguments);
     EXPECT_EQ(request.exitCode, c.exitCode);
@@ -82,7 +85,31 @@ INSTANTIATE_TEST_SUITE_P(
                   {"parsiva: Unknown option 'bogus'.", "Usage: parsiva"},
                   {}},
         ParseCase{"QtOptionWithoutItsValue", {"-platform"}, 2, true, {"platform"}, {}},
-        ParseCase{"TwoFiles", {"a.zod", "b.zod"}, 2, true, {"Only one file", "Usage:"}, {}}),
+        ParseCase{"TwoFiles", {"a.zod", "b.zod"}, 2, true, {"Only one file", "Usage:"}, {}},
+        // Under the Persian catalogue: ours for our texts, Qt's own for the parser's.
+        ParseCase{"HelpInPersian",
+                  {"--help"},
+                  0,
+                  false,
+                  {"طرز استفاده: \u2068parsiva\u2069 [گزینه‌ها] [پرونده]",
+                   "گزینه‌ها:", "این راهنما را نشان می‌دهد",
+                   "--version", "پروندهٔ طالعی"},
+                  {},
+                  InterfaceLanguage::Persian},
+        ParseCase{"UnknownOptionInPersian",
+                  {"--bogus"},
+                  2,
+                  true,
+                  {"parsiva: گزینهٔ ناشناخته: «bogus».", "طرز استفاده:"},
+                  {},
+                  InterfaceLanguage::Persian},
+        ParseCase{"TwoFilesInPersian",
+                  {"a.zod", "b.zod"},
+                  2,
+                  true,
+                  {"تنها یک پرونده را می‌توان باز کرد."},
+                  {},
+                  InterfaceLanguage::Persian}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(ReadCommandLine, HelpLeavesOutQtsOwnOptions) {

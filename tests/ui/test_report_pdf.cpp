@@ -55,6 +55,54 @@ TEST(QtPrinterToPdf, PrintsEveryBlockOfTheReport) {
         << text.toStdString();
 }
 
+// Letters and digits only, after NFKC: pdftotext gives Arabic script as presentation forms, wraps
+// runs in direction marks, leaves out the zero-width non-joiner and moves neutral punctuation.
+QString LettersOf(const QString& text) {
+    QString letters;
+    for (const QChar c : text.normalized(QString::NormalizationForm_KC)) {
+        if (c.isLetterOrNumber())
+            letters += c;
+    }
+    return letters;
+}
+
+// The Persian report on paper: in the Persian font, and its words come back out of the PDF in
+// their order.
+TEST(QtPrinterToPdf, PrintsThePersianReportInPersian) {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
+
+    TestWorld world;
+    world.speak(InterfaceLanguage::Persian);
+    world.program.birthDetails = {"سارا رضایی", 23, "August", 1975};
+    frmIranianAstrologyResult* result = ShowResult(world, "Shahrivar");
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
+    world.program.adoptWindow(report);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    QtPrinter printer(pdf);
+    ASSERT_TRUE(printer.print(*report->richTextBox()->document()));
+
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    ASSERT_TRUE(fonts.waitForFinished(30000));
+    EXPECT_TRUE(fonts.readAllStandardOutput().contains("NotoSansArabicUI"));
+
+    QProcess extract;
+    extract.start(pdftotext, {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished(30000));
+    ASSERT_EQ(extract.exitCode(), 0) << extract.readAllStandardError().toStdString();
+    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+    for (const char* line :
+         {"نام: سارا رضایی", "تاریخ تولد: ۲۳ اوت ۱۹۷۵", "نشان خورشیدی: شهریور (سنبله)",
+          "فصل: تابستان", "ایزد: خشتره وئیریه", "گزارش تهیه‌شده به‌دست"})
+        EXPECT_TRUE(LettersOf(text).contains(LettersOf(QString::fromUtf8(line))))
+            << line << "\n"
+            << text.toStdString();
+    EXPECT_EQ(text.count("https://www.velmora.example"), 6) << text.toStdString();
+}
+
 TEST(QtPrinterToPdf, AJobThatCannotStartIsReported) {
     QTemporaryDir dir;
     QFile plain(dir.filePath("plain"));

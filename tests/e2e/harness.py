@@ -362,14 +362,15 @@ class Session:
     # Acting as a person -----------------------------------------------------------------------
 
     def xdotool(self, *args):
-        subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True)
+        # xdotool reads what it types in its own locale: a UTF-8 one whatever the session's, which
+        # need not be generated on this machine.
+        subprocess.run(["xdotool", *args], env={**self.env, "LC_ALL": "C.UTF-8"}, check=True,
+                       capture_output=True)
 
     def focus_window(self, title, accessible=None):
         """Gives the keyboard to the X window of this title; with several of one title, to the
         one where the accessible window lies. Without a window manager nothing else does."""
-        ids = wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                                              env=self.env, capture_output=True, text=True).stdout.split(),
-                       what=f"X window {title}")
+        ids = wait_for(lambda: self.x_windows(title), what=f"X window {title}")
         chosen = ids[-1]
         if accessible is not None:
             x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -384,6 +385,19 @@ class Session:
         # keyboard focus is set directly.
         self.xdotool("windowactivate" if self.wm else "windowfocus", "--sync", chosen)
         return chosen
+
+    def x_windows(self, title):
+        """The visible X windows of this title. xdotool's own search reads the legacy title,
+        which holds a title outside Latin-1 only as mangled bytes, so such a title is compared
+        with each window's name as xdotool gives it."""
+        def search(pattern):
+            return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern], env=self.env,
+                                  capture_output=True, text=True).stdout.split()
+        if title.isascii():
+            return search(f"^{title}$")
+        return [window_id for window_id in search(".") if subprocess.run(
+            ["xdotool", "getwindowname", window_id], env=self.env, capture_output=True,
+            text=True).stdout.rstrip("\n") == title]
 
     def type(self, text):
         self.xdotool("type", "--delay", "15", text)

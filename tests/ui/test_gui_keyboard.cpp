@@ -23,7 +23,10 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -91,38 +94,57 @@ TEST_P(TabOrder, LinksFollowTheOrderedControlsAndOpenByEnterOrSpace) {
     EXPECT_TRUE(world.messages.shown.empty());
 }
 
+// The same cases once more in Persian: the order is that of the controls, however they are laid
+// out.
+std::vector<TabCase> InBothLanguages(std::vector<TabCase> cases) {
+    const auto english = cases;
+    for (const TabCase& c : english) {
+        static std::deque<std::string> labels; // the rows keep pointers into it
+        labels.push_back(std::string(c.label) + "Persian");
+        cases.push_back({labels.back().c_str(),
+                         [open = c.open](TestWorld& world) {
+                             world.speak(InterfaceLanguage::Persian);
+                             return open(world);
+                         },
+                         c.stops});
+    }
+    return cases;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, TabOrder,
-    ::testing::Values(
-        TabCase{"Main",
-                [](TestWorld& world) -> QWidget* { return OpenMainForm(world.program); },
-                {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
-                 "Label61 home-page home-page", "lblFullBrand fully-branded fully-branded"}},
-        TabCase{"MainWithTheCobrandInFront",
-                [](TestWorld& world) -> QWidget* {
-                    frmMain* form = OpenMainForm(world.program);
-                    form->bringPromotionToFront(parsiva::CoBrandFront::Cobrand);
-                    return form;
-                },
-                {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
-                 "Label61 home-page home-page", "lblCobrand co-brand co-brand"}},
-        TabCase{"Result",
-                [](TestWorld& world) -> QWidget* { return ShowResult(world); },
-                {"cmdPrint", "cmdExit", "cmdBack", "Label61 home-page home-page",
-                 "lblFullBrand fully-branded fully-branded"}},
-        TabCase{
-            "About",
-            [](TestWorld& world) -> QWidget* {
-                auto* about = new frmAbout(world.program);
-                about->setAttribute(Qt::WA_DeleteOnClose);
-                about->show();
-                return about;
-            },
-            {"cmdOK", "lblCobrand fully-branded fully-branded", "lblHomePage home-page home-page"}},
-        TabCase{"ExitScreen",
-                [](TestWorld& world) -> QWidget* { return ShowExitScreen(world.program); },
-                {"Check1", "cmdClose", "txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
-                 "txtMessage", "cmdSubmit", "lblGoToHome velmorasoftwares velmorasoftwares"}}),
+    ::testing::ValuesIn(InBothLanguages(
+        {TabCase{"Main",
+                 [](TestWorld& world) -> QWidget* { return OpenMainForm(world.program); },
+                 {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
+                  "Label61 home-page home-page", "lblFullBrand fully-branded fully-branded"}},
+         TabCase{"MainWithTheCobrandInFront",
+                 [](TestWorld& world) -> QWidget* {
+                     frmMain* form = OpenMainForm(world.program);
+                     form->bringPromotionToFront(parsiva::CoBrandFront::Cobrand);
+                     return form;
+                 },
+                 {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
+                  "Label61 home-page home-page", "lblCobrand co-brand co-brand"}},
+         TabCase{"Result",
+                 [](TestWorld& world) -> QWidget* { return ShowResult(world); },
+                 {"cmdPrint", "cmdExit", "cmdBack", "Label61 home-page home-page",
+                  "lblFullBrand fully-branded fully-branded"}},
+         TabCase{"About",
+                 [](TestWorld& world) -> QWidget* {
+                     auto* about = new frmAbout(world.program);
+                     // Adopted, so that the world closes it: a modal box left open would take
+                     // the keys of every later test.
+                     world.program.adoptWindow(about);
+                     about->show();
+                     return about;
+                 },
+                 {"cmdOK", "lblCobrand fully-branded fully-branded",
+                  "lblHomePage home-page home-page"}},
+         TabCase{"ExitScreen",
+                 [](TestWorld& world) -> QWidget* { return ShowExitScreen(world.program); },
+                 {"Check1", "cmdClose", "txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
+                  "txtMessage", "cmdSubmit", "lblGoToHome velmorasoftwares velmorasoftwares"}}})),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(ReportBox, TabPicksEachCreditLinkInTurnAndEnterOpensIt) {
@@ -198,8 +220,30 @@ QList<std::pair<QKeySequence, QString>> LiveAccessKeys(QWidget* window) {
     return keys;
 }
 
-TEST(AccessKeys, NoTwoControlsOfAWindowShareOne) {
+// Every caption with an access key in the window, its menus' items included.
+QStringList CaptionsWithAccessKeys(QWidget* window) {
+    QStringList captions;
+    for (auto* button : window->findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (auto* label : window->findChildren<QLabel*>())
+        captions << label->text();
+    for (QAction* item : window->findChildren<QAction*>())
+        captions << item->text();
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        captions << menu->title();
+    captions.removeIf(
+        [](const QString& caption) { return QKeySequence::mnemonic(caption).isEmpty(); });
+    return captions;
+}
+
+// The letters the Persian keyboard layout (xkb "ir") types without Shift or AltGr.
+const QString PersianLayoutLetters = QStringLiteral("ضصثقفغعهخحجچشسیبلاتنمکگظطزرذدپو");
+
+class AccessKeys : public ::testing::TestWithParam<InterfaceLanguage> {};
+
+TEST_P(AccessKeys, NoTwoControlsOfAWindowShareOneAndAPersonsKeyboardTypesEach) {
     TestWorld world;
+    world.speak(GetParam());
     frmIranianAstrologyResult* result = ShowResult(world);
     auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);
@@ -215,26 +259,49 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOne) {
                     << " and " << keys[j].second.toStdString();
             }
         }
+        for (const QString& caption : CaptionsWithAccessKeys(window)) {
+            const QChar key = caption.at(caption.indexOf(QLatin1Char('&')) + 1);
+            if (GetParam() == InterfaceLanguage::Persian)
+                EXPECT_TRUE(PersianLayoutLetters.contains(key)) << caption.toStdString();
+            else
+                EXPECT_TRUE(key.isLetter() && key.unicode() < 128) << caption.toStdString();
+        }
     }
 }
 
-TEST(AccessKeys, AltFOpensTheFileMenuEveryTimeAndFThenFinds) {
+INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys,
+                         ::testing::Values(InterfaceLanguage::English, InterfaceLanguage::Persian),
+                         [](const auto& info) {
+                             return info.param == InterfaceLanguage::Persian ? "Persian"
+                                                                             : "English";
+                         });
+
+// A key as the keyboard sends it: its code and the letter it types.
+void Press(QWidget* widget, QChar letter, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(letter.toUpper().unicode()), QString(letter),
+                        modifiers);
+}
+
+// The File menu's key, which the Find button shares: F in English, پ in Persian.
+TEST_P(AccessKeys, TheFileMenusKeyOpensItEveryTimeAndThenFinds) {
     TestWorld world;
+    world.speak(GetParam());
+    const QChar key = GetParam() == InterfaceLanguage::Persian ? QChar(0x067E) : QChar(u'f');
     frmMain* form = OpenMainForm(world.program);
     Activate(form);
     auto* fileMenu = form->findChild<QMenu*>(QStringLiteral("mnuFile"));
     auto* name = form->findChild<QLineEdit*>(QStringLiteral("txtName"));
     QTest::keyClicks(name, QStringLiteral("Ann Lee"));
     for (int press = 0; press < 5; ++press) {
-        QTest::keyClick(form, Qt::Key_F, Qt::AltModifier);
+        Press(form, key, Qt::AltModifier);
         ASSERT_EQ(QApplication::activePopupWidget(), fileMenu) << "press " << press + 1;
         QTest::keyClick(fileMenu, Qt::Key_Escape);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
     }
-    QTest::keyClick(form, Qt::Key_F, Qt::AltModifier);
+    Press(form, key, Qt::AltModifier);
     ASSERT_EQ(QApplication::activePopupWidget(), fileMenu);
-    QTest::keyClick(fileMenu, Qt::Key_F);
+    Press(fileMenu, key);
     DeleteClosedWindows();
     EXPECT_NE(theOnly<frmIranianAstrologyResult>(), nullptr);
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());

@@ -203,6 +203,40 @@ INSTANTIATE_TEST_SUITE_P(
                   FriendNameMessage}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// Placeholders as a Persian form shows them: the checks follow what the boxes showed.
+const ReferralDetails PersianPlaceholders{"نام شما", "ایمیل شما", "پیام شما", "نام دوست",
+                                          "ایمیل دوست"};
+
+class ShownPlaceholders : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(ShownPlaceholders, CountAsNotFilledAndTheEnglishOnesAsTyped) {
+    EXPECT_EQ(CheckReferralDetails(GetParam().details, PersianPlaceholders), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShownPlaceholders,
+    ::testing::Values(
+        FieldCase{"AllFilled", Filled(), std::nullopt},
+        FieldCase{"Untouched", PersianPlaceholders, SenderNameMessage},
+        FieldCase{"NamePlaceholder",
+                  With(&ReferralDetails::SenderName, PersianPlaceholders.SenderName),
+                  SenderNameMessage},
+        FieldCase{"EmailPlaceholder",
+                  With(&ReferralDetails::SenderEmail, PersianPlaceholders.SenderEmail),
+                  SenderEmailMessage},
+        FieldCase{"MessagePlaceholder",
+                  With(&ReferralDetails::Message, PersianPlaceholders.Message),
+                  ReferralMessageMessage},
+        FieldCase{"FriendNamePlaceholder",
+                  With(&ReferralDetails::FriendName, PersianPlaceholders.FriendName),
+                  FriendNameMessage},
+        FieldCase{"FriendEmailPlaceholder",
+                  With(&ReferralDetails::FriendEmail, PersianPlaceholders.FriendEmail),
+                  FriendEmailMessage},
+        FieldCase{"EmptyStillFails", With(&ReferralDetails::Message, ""), ReferralMessageMessage},
+        FieldCase{"EnglishPlaceholderIsTypedText", EnglishPlaceholders(), std::nullopt}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 TEST(TrimmedReferralRule, TrimsOnlyOuterSpacesOfEachField) {
     const ReferralDetails trimmed =
         TrimmedReferral({"  Ann Lee ", " a@b.c", " two\nlines ", "Bob  ", "\tb@c.d"});

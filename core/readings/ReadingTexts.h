@@ -8,12 +8,6 @@ inline constexpr std::string_view CheckTheFileMessage = "Please Check The File."
 inline constexpr std::string_view ReadingNotSavedMessage = "The Reading Could Not Be Saved.";
 inline constexpr std::string_view ReportNotPrintedMessage = "The Report Could Not Be Printed.";
 
-// The question before saving a name the reading file cannot keep as it is.
-inline constexpr std::string_view NameLossIntro =
-    "A reading file keeps only some characters. Opened again, this name will read:";
-inline constexpr std::string_view NameLostEntirely = "(nothing)";
-inline constexpr std::string_view NameLossAsk = "Save the reading anyway?";
-
 // A filter is a description and a file pattern separated by a vertical bar.
 inline constexpr std::string_view SaveDialogTitle = "Save Your Zodiac Signs Result ....";
 inline constexpr std::string_view SaveDialogFilter = "Rich Text Format | *.zod";

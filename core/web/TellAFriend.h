@@ -21,7 +21,13 @@ ReferralDetails TrimmedReferral(const ReferralDetails& typed);
 // The submit button's own checks of the two e-mail texts; the message of the first that fails.
 std::optional<std::string_view> CheckReferralEmails(const ReferralDetails& details);
 
-// The checks before a referral goes out: a field fails when empty or still its placeholder.
+// The five English placeholders, field by field.
+ReferralDetails EnglishPlaceholders();
+
+// The checks before a referral goes out: a field fails when empty or still its placeholder, as
+// the form showed it (placeholders field by field), or the English one.
+std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details,
+                                                     const ReferralDetails& placeholders);
 std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details);
 
 // Percent-encodes UTF-8 for a query value: only letters, digits and "-._~:@/" stay as they are.

@@ -28,7 +28,7 @@ bool SaveReadingFile(const QString& path, const parsiva::BirthDetails& details,
     return file.commit();
 }
 
-std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path) {
+std::optional<parsiva::EncodedReadingLines> ReadReadingFile(const QString& path) {
     // Opening a pipe or a device can wait for ever; only a regular file holds a reading.
     if (!QFileInfo(path).isFile())
         return std::nullopt;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/readings/ReadingFile.h"
 #include "core/signs/Classification.h"
 
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,5 +21,5 @@ bool WriteAllBytes(QIODevice& file, std::string_view bytes);
 bool SaveReadingFile(const QString& path, const parsiva::BirthDetails& details,
                      const ReadingFileWriter& write = WriteAllBytes);
 
-// The first four lines of a reading file, still encoded; none when it cannot be read or is bad.
-std::optional<std::array<std::string, 4>> ReadReadingFile(const QString& path);
+// The lines of a reading file, still encoded; none when it cannot be read or is bad.
+std::optional<parsiva::EncodedReadingLines> ReadReadingFile(const QString& path);

@@ -1,5 +1,6 @@
 #include "platform/ShortDate.h"
 
+#include "core/readings/TextCodec.h"
 #include "core/web/ReminderRule.h"
 
 namespace {
@@ -10,6 +11,14 @@ QLocale DigitsLocale(const QLocale& locale, const QString& format) {
     if (locale.toDate(locale.toString(probe, format), format) == probe)
         return locale;
     return QLocale::c();
+}
+
+// The day a locale's short date gives, only for the very text ShortDateText writes for it.
+QDate ReadExactShortDate(const QString& text, const QLocale& locale) {
+    const QDate date = ReadShortDate(text, locale);
+    if (date.isValid() && ShortDateText(date, locale) == text)
+        return date;
+    return {};
 }
 } // namespace
 
@@ -31,4 +40,26 @@ QDate ReadShortDate(const QString& text, const QLocale& locale) {
     if (date.isValid() && (date.year() < 1 || date.year() > 9999))
         return {};
     return date;
+}
+
+QString StoredDateText(QDate date, const QLocale& locale) {
+    const QString text = ShortDateText(date, locale);
+    if (parsiva::SurvivesCodec(text.toStdString()) && ReadStoredDate(text, locale) == date)
+        return text;
+    return QString::fromStdString(parsiva::IsoDateText({date.year(), date.month(), date.day()}));
+}
+
+QDate ReadStoredDate(const QString& text, const QLocale& locale) {
+    if (const QDate own = ReadExactShortDate(text, locale); own.isValid())
+        return own;
+    if (const auto iso = parsiva::ReadIsoDate(text.toStdString()))
+        return QDate(iso->Year, iso->Month, iso->Day);
+    // The forms an English desktop writes, so a reminder moved from English to a locale whose
+    // own form cannot be stored keeps its day.
+    for (const QLocale& english :
+         {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
+        if (const QDate date = ReadExactShortDate(text, english); date.isValid())
+            return date;
+    }
+    return {};
 }

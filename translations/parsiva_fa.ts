@@ -93,18 +93,6 @@
         <translation>چاپ گزارش ممکن نشد.</translation>
     </message>
     <message>
-        <source>A reading file keeps only some characters. Opened again, this name will read:</source>
-        <translation>پروندهٔ طالع تنها برخی از نویسه‌ها را نگه می‌دارد. این نام پس از باز شدن دوباره چنین خوانده می‌شود:</translation>
-    </message>
-    <message>
-        <source>(nothing)</source>
-        <translation>(هیچ)</translation>
-    </message>
-    <message>
-        <source>Save the reading anyway?</source>
-        <translation>با این حال طالع ذخیره شود؟</translation>
-    </message>
-    <message>
         <source>Save Your Zodiac Signs Result ....</source>
         <translation>ذخیرهٔ نتیجهٔ نشان فلکی شما ....</translation>
     </message>
@@ -377,26 +365,6 @@
         <translation>%1 برای جزئیات بیشتر اینجا کلیک کنید.</translation>
     </message>
     <message>
-        <source>Your Name</source>
-        <translation>نام شما</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>نشانی ایمیل شما</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation>نام دوستتان</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>نشانی ایمیل دوستتان</translation>
-    </message>
-    <message>
-        <source>Your Message</source>
-        <translation>پیام شما</translation>
-    </message>
-    <message>
         <source>Click here to visit %1</source>
         <translation>برای دیدن ⁨%1⁩ اینجا کلیک کنید</translation>
     </message>
@@ -577,6 +545,10 @@
     <message>
         <source>Velmora Softwares</source>
         <translation>پیوند Velmora Softwares</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>پیام شما</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "core/workflow/BirthDetailsRules.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace parsiva {
@@ -12,6 +13,20 @@ namespace parsiva {
 namespace {
 
 constexpr std::string_view LineBreak = "\r\n";
+constexpr std::string_view Base64Alphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr std::size_t ExactNameLineIndex = 4;
+
+// Takes one more byte of the fifth line; false once the bytes cannot be an exact-name line.
+bool ExtendExactNameLine(std::string& line, char byte) {
+    static const std::string tag = EncodeBytes(ExactNameTag);
+    if (line.size() < tag.size() ? byte != tag[line.size()]
+                                 : line.size() == MaxExactNameLineBytes) {
+        return false;
+    }
+    line.push_back(byte);
+    return true;
+}
 
 template <class List> std::optional<int> PositionIn(const List& entries, std::string_view text) {
     const auto found = std::find(entries.begin(), entries.end(), text);
@@ -27,13 +42,15 @@ std::string DecodeLine(const std::string& encoded) {
 
 } // namespace
 
-std::array<std::string, 4> ReadingFileLines(const BirthDetails& details) {
+std::vector<std::string> ReadingFileLines(const BirthDetails& details) {
     const std::array<std::string, 4> plain = {
         details.Name, details.Month, std::to_string(details.Day), std::to_string(details.Year)};
-    std::array<std::string, 4> lines;
-    for (std::size_t i = 0; i < plain.size(); ++i) {
-        lines[i] = EncodeBytes(ToWindows1252(plain[i]));
-        lines[i] += LineBreak;
+    std::vector<std::string> lines;
+    for (const std::string& text : plain) {
+        lines.push_back(EncodeBytes(ToWindows1252(text)) + std::string(LineBreak));
+    }
+    if (auto exact = ExactNameLine(details.Name)) {
+        lines.push_back(std::move(*exact));
     }
     return lines;
 }
@@ -50,18 +67,86 @@ std::string NameAsReadBack(std::string_view name) {
     return FromWindows1252(DecodeBytes(EncodeBytes(ToWindows1252(name))));
 }
 
-std::string NameLossQuestion(std::string_view readBack) {
-    // The name comes after a line break, where a message box never takes it for markup.
-    std::string question(NameLossIntro);
-    question += "\n\n";
-    question += readBack.empty() ? std::string(NameLostEntirely) : std::string(readBack);
-    question += "\n\n";
-    question += NameLossAsk;
-    return question;
+std::optional<std::string> ExactNameLine(std::string_view name) {
+    if (NameAsReadBack(name) == name) {
+        return std::nullopt;
+    }
+    // Tag and base64 are ASCII from 43 to 122, so the encoded bytes lie between 128 and 207.
+    std::string line = EncodeBytes(std::string(ExactNameTag) + Base64Encode(name));
+    if (line.size() > MaxExactNameLineBytes) {
+        return std::nullopt;
+    }
+    return line + std::string(LineBreak);
 }
 
-std::optional<std::array<std::string, 4>> ReadReadingLines(const ByteSource& source) {
-    std::array<std::string, 4> lines;
+std::optional<std::string> ExactNameFrom(std::string_view encodedLine,
+                                         std::string_view nameFromLine1) {
+    const std::string plain = DecodeBytes(encodedLine);
+    if (!plain.starts_with(ExactNameTag)) {
+        return std::nullopt;
+    }
+    auto name = Base64Decode(std::string_view(plain).substr(ExactNameTag.size()));
+    if (!name || !IsValidUtf8(*name) || NameAsReadBack(*name) != nameFromLine1) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::string Base64Encode(std::string_view bytes) {
+    std::string text;
+    text.reserve((bytes.size() + 2) / 3 * 4);
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::size_t count = std::min<std::size_t>(3, bytes.size() - i);
+        std::uint32_t group = 0;
+        for (std::size_t k = 0; k < 3; ++k) {
+            const auto byte = k < count ? static_cast<unsigned char>(bytes[i + k]) : 0u;
+            group = (group << 8) | byte;
+        }
+        for (std::size_t k = 0; k < 4; ++k) {
+            text += k <= count ? Base64Alphabet[(group >> (18 - 6 * k)) & 0x3F] : '=';
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> Base64Decode(std::string_view text) {
+    if (text.size() % 4 != 0) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(text.size() / 4 * 3);
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        const bool last = i + 4 == text.size();
+        // Padding: none, or one or two '=' closing the last group.
+        std::size_t padding = 0;
+        while (last && padding < 2 && text[i + 3 - padding] == '=') {
+            ++padding;
+        }
+        std::uint32_t group = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            std::uint32_t value = 0;
+            if (k < 4 - padding) {
+                const std::size_t found = Base64Alphabet.find(text[i + k]);
+                if (found == std::string_view::npos) {
+                    return std::nullopt;
+                }
+                value = static_cast<std::uint32_t>(found);
+            }
+            group = (group << 6) | value;
+        }
+        // The bits that follow the last byte must be zero, so each text has one reading only.
+        if ((padding == 1 && (group & 0xFF) != 0) || (padding == 2 && (group & 0xFFFF) != 0)) {
+            return std::nullopt;
+        }
+        for (std::size_t k = 0; k < 3 - padding; ++k) {
+            bytes.push_back(static_cast<char>((group >> (16 - 8 * k)) & 0xFF));
+        }
+    }
+    return bytes;
+}
+
+std::optional<EncodedReadingLines> ReadReadingLines(const ByteSource& source) {
+    EncodedReadingLines lines;
     std::size_t current = 0;
     bool skipLineFeed = false;
     std::vector<char> buffer(4096);
@@ -86,6 +171,13 @@ std::optional<std::array<std::string, 4>> ReadReadingLines(const ByteSource& sou
                 skipLineFeed = true;
                 continue;
             }
+            if (current == ExactNameLineIndex) {
+                if (!ExtendExactNameLine(lines[current], byte)) {
+                    lines[current].clear();
+                    return lines;
+                }
+                continue;
+            }
             if (lines[current].size() == MaxReadingLineBytes) {
                 return std::nullopt;
             }
@@ -95,9 +187,12 @@ std::optional<std::array<std::string, 4>> ReadReadingLines(const ByteSource& sou
     return lines;
 }
 
-OpenedReading InterpretReadingLines(const std::array<std::string, 4>& encodedLines) {
+OpenedReading InterpretReadingLines(const EncodedReadingLines& encodedLines) {
     OpenedReading opened;
     opened.Name = DecodeLine(encodedLines[0]);
+    if (auto exact = ExactNameFrom(encodedLines[ExactNameLineIndex], opened.Name)) {
+        opened.Name = std::move(*exact);
+    }
     opened.Month = DecodeLine(encodedLines[1]);
     opened.Day = DecodeLine(encodedLines[2]);
     opened.Year = DecodeLine(encodedLines[3]);

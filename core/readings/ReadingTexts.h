@@ -13,13 +13,6 @@ inline constexpr std::string_view ReadingNotSavedMessage =
 inline constexpr std::string_view ReportNotPrintedMessage =
     QT_TRANSLATE_NOOP("Parsiva", "The Report Could Not Be Printed.");
 
-// The question before saving a name the reading file cannot keep as it is.
-inline constexpr std::string_view NameLossIntro = QT_TRANSLATE_NOOP(
-    "Parsiva", "A reading file keeps only some characters. Opened again, this name will read:");
-inline constexpr std::string_view NameLostEntirely = QT_TRANSLATE_NOOP("Parsiva", "(nothing)");
-inline constexpr std::string_view NameLossAsk =
-    QT_TRANSLATE_NOOP("Parsiva", "Save the reading anyway?");
-
 // A filter is a description and a file pattern separated by a vertical bar.
 inline constexpr std::string_view SaveDialogTitle =
     QT_TRANSLATE_NOOP("Parsiva", "Save Your Zodiac Signs Result ....");

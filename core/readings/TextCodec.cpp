@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace parsiva {
 
@@ -48,9 +49,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Next code point of a UTF-8 text; a malformed sequence yields U+FFFD for its first byte,
-// which then maps to '?' like any other character outside the code page.
-char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
+// Next code point of a UTF-8 text; none for a malformed sequence, of which only the first byte
+// is taken.
+std::optional<char32_t> DecodeCodePoint(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     if (lead < 0x80) {
         ++pos;
@@ -73,26 +74,32 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
         minimum = 0x10000;
     } else {
         ++pos;
-        return 0xFFFD;
+        return std::nullopt;
     }
     if (pos + static_cast<std::size_t>(extra) >= text.size()) {
         ++pos;
-        return 0xFFFD;
+        return std::nullopt;
     }
     for (int i = 1; i <= extra; ++i) {
         const auto next = static_cast<unsigned char>(text[pos + i]);
         if ((next & 0xC0) != 0x80) {
             ++pos;
-            return 0xFFFD;
+            return std::nullopt;
         }
         cp = (cp << 6) | (next & 0x3F);
     }
     if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
         ++pos;
-        return 0xFFFD;
+        return std::nullopt;
     }
     pos += static_cast<std::size_t>(extra) + 1;
     return cp;
+}
+
+// A malformed sequence yields U+FFFD for its first byte, which then maps to '?' like any other
+// character outside the code page.
+char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
+    return DecodeCodePoint(text, pos).value_or(0xFFFD);
 }
 
 } // namespace
@@ -138,6 +145,20 @@ std::string DecodeBytes(std::string_view bytes) {
         }
     }
     return out;
+}
+
+bool SurvivesCodec(std::string_view utf8) {
+    return DecodeText(EncodeText(utf8)) == utf8;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        if (!DecodeCodePoint(bytes, pos)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string EncodeText(std::string_view utf8) {

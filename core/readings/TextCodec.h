@@ -17,6 +17,13 @@ std::string FromWindows1252(std::string_view bytes);
 std::string EncodeText(std::string_view utf8);
 std::string DecodeText(std::string_view utf8);
 
+// True when the text comes back unchanged from EncodeText and DecodeText, as a stored value must.
+bool SurvivesCodec(std::string_view utf8);
+
+// True when the bytes are well-formed UTF-8: no stray, overlong or truncated sequence, no
+// surrogate, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
 // The same shifts on Windows-1252 bytes.
 std::string EncodeBytes(std::string_view bytes);
 std::string DecodeBytes(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "core/web/ReminderRule.h"
 
+#include <cstdio>
+
 namespace parsiva {
 
 long long DayNumber(CalendarDate date) {
@@ -21,6 +23,34 @@ ReminderStep DecideReminder(std::optional<CalendarDate> lastReset, CalendarDate 
     if (days < -ReminderRestDays || days > ReminderRestDays)
         return ReminderStep::AskThenWriteToday;
     return ReminderStep::Nothing;
+}
+
+std::string IsoDateText(CalendarDate date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    return text;
+}
+
+std::optional<CalendarDate> ReadIsoDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto number = [&](std::size_t from, std::size_t count) -> std::optional<int> {
+        int value = 0;
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    const auto year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1)
+        return std::nullopt;
+    const bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
+    constexpr int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (*day > monthDays[*month - 1] + (*month == 2 && leap ? 1 : 0))
+        return std::nullopt;
+    return CalendarDate{*year, *month, *day};
 }
 
 std::string WidenYear(std::string_view format) {

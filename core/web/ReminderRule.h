@@ -32,6 +32,12 @@ enum class ReminderStep {
 // lastReset: the stored day, none when the entry is missing or cannot be read as a date.
 ReminderStep DecideReminder(std::optional<CalendarDate> lastReset, CalendarDate today);
 
+// The stored form for a locale whose own short date cannot survive the store: "yyyy-MM-dd",
+// Latin digits, years 1 to 9999.
+std::string IsoDateText(CalendarDate date);
+// Only the text IsoDateText writes for a real day; none for anything else.
+std::optional<CalendarDate> ReadIsoDate(std::string_view text);
+
 // A date format with every year field widened to four digits ("M/d/yy" -> "M/d/yyyy"), so a
 // date written by it reads back to the same day. Quoted literals stay as they are.
 std::string WidenYear(std::string_view format);

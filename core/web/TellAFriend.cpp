@@ -41,18 +41,29 @@ std::optional<std::string_view> CheckReferralEmails(const ReferralDetails& detai
     return std::nullopt;
 }
 
-std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details) {
-    if (Missing(details.SenderName, SenderNamePlaceholder))
+ReferralDetails EnglishPlaceholders() {
+    return {std::string(SenderNamePlaceholder), std::string(SenderEmailPlaceholder),
+            std::string(MessagePlaceholder), std::string(FriendNamePlaceholder),
+            std::string(FriendEmailPlaceholder)};
+}
+
+std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details,
+                                                     const ReferralDetails& placeholders) {
+    if (Missing(details.SenderName, placeholders.SenderName))
         return SenderNameMessage;
-    if (Missing(details.SenderEmail, SenderEmailPlaceholder))
+    if (Missing(details.SenderEmail, placeholders.SenderEmail))
         return SenderEmailMessage;
-    if (Missing(details.Message, MessagePlaceholder))
+    if (Missing(details.Message, placeholders.Message))
         return ReferralMessageMessage;
-    if (Missing(details.FriendName, FriendNamePlaceholder))
+    if (Missing(details.FriendName, placeholders.FriendName))
         return FriendNameMessage;
-    if (Missing(details.FriendEmail, FriendEmailPlaceholder))
+    if (Missing(details.FriendEmail, placeholders.FriendEmail))
         return FriendEmailMessage;
     return std::nullopt;
+}
+
+std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details) {
+    return CheckReferralDetails(details, EnglishPlaceholders());
 }
 
 std::string PercentEncode(std::string_view utf8) {

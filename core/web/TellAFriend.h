@@ -10,14 +10,11 @@
 namespace parsiva {
 
 // Each box of the refer-a-friend form starts with its placeholder, which counts as not filled.
-inline constexpr std::string_view SenderNamePlaceholder = QT_TRANSLATE_NOOP("Parsiva", "Your Name");
-inline constexpr std::string_view SenderEmailPlaceholder =
-    QT_TRANSLATE_NOOP("Parsiva", "Your Email Address");
-inline constexpr std::string_view FriendNamePlaceholder =
-    QT_TRANSLATE_NOOP("Parsiva", "Friend's Name");
-inline constexpr std::string_view FriendEmailPlaceholder =
-    QT_TRANSLATE_NOOP("Parsiva", "Friend's Email Address");
-inline constexpr std::string_view MessagePlaceholder = QT_TRANSLATE_NOOP("Parsiva", "Your Message");
+inline constexpr std::string_view SenderNamePlaceholder = "Your Name";
+inline constexpr std::string_view SenderEmailPlaceholder = "Your Email Address";
+inline constexpr std::string_view FriendNamePlaceholder = "Friend's Name";
+inline constexpr std::string_view FriendEmailPlaceholder = "Friend's Email Address";
+inline constexpr std::string_view MessagePlaceholder = "Your Message";
 
 // The boxes' texts as typed, each trimmed of outer spaces.
 ReferralDetails TrimmedReferral(const ReferralDetails& typed);
@@ -25,7 +22,13 @@ ReferralDetails TrimmedReferral(const ReferralDetails& typed);
 // The submit button's own checks of the two e-mail texts; the message of the first that fails.
 std::optional<std::string_view> CheckReferralEmails(const ReferralDetails& details);
 
-// The checks before a referral goes out: a field fails when empty or still its placeholder.
+// The five English placeholders, field by field.
+ReferralDetails EnglishPlaceholders();
+
+// The checks before a referral goes out: a field fails when empty or still its placeholder, as
+// the form showed it (placeholders field by field), or the English one.
+std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details,
+                                                     const ReferralDetails& placeholders);
 std::optional<std::string_view> CheckReferralDetails(const ReferralDetails& details);
 
 // Percent-encodes UTF-8 for a query value: only letters, digits and "-._~:@/" stay as they are.

@@ -44,16 +44,120 @@ TEST(ReadingFileBytes, WorkedExampleIsExactly27Bytes) {
                                             0x88, 0x0D, 0x0A, 0x86, 0x8E, 0x8C, 0x8A, 0x0D, 0x0A}));
 }
 
-TEST(ReadingFileBytes, NameWithEAcuteIsSavedWithoutItAndOpensWithoutIt) {
-    const BirthDetails rene{"Ren\xC3\xA9 Roy", 1, "January", 1900};
-    const auto lines = ReadReadingLines(StringSource{ReadingFileBytes(rene), 4096});
+struct SavedNameCase {
+    const char* label;
+    const char* name;
+    const char* lineOne; // line 1 as it decodes: what every reader of the four lines sees
+    const char* base64;  // of the fifth line; null: the file has four lines only
+};
+
+class SavedName : public ::testing::TestWithParam<SavedNameCase> {};
+
+TEST_P(SavedName, KeepsTheFourLinesAndAddsTheExactNameOnlyWhenTheyLoseIt) {
+    const SavedNameCase& c = GetParam();
+    const BirthDetails details{c.name, 1, "January", 1900};
+    std::string expected = Encoded(c.lineOne) + "\r\n" + Encoded("January") + "\r\n" +
+                           Encoded("1") + "\r\n" + Encoded("1900") + "\r\n";
+    if (c.base64) {
+        expected += Encoded(std::string("U8:") + c.base64) + "\r\n";
+    }
+    const std::string bytes = ReadingFileBytes(details);
+    EXPECT_EQ(bytes, expected);
+    // Every byte other than a line break still lies between 85 and 255.
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        EXPECT_TRUE(code == '\r' || code == '\n' || code >= 85) << int(code);
+    }
+
+    const auto lines = ReadReadingLines(StringSource{bytes, 4096});
     ASSERT_TRUE(lines.has_value());
     const OpenedReading opened = InterpretReadingLines(*lines);
-    EXPECT_EQ(opened.Name, "Ren Roy");
+    EXPECT_EQ(opened.Name, c.name);
     EXPECT_EQ(opened.MonthIndex, 0);
     EXPECT_EQ(opened.DayIndex, 0);
     EXPECT_EQ(opened.YearIndex, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SavedName,
+    ::testing::Values(SavedNameCase{"Latin", "Ann Lee", "Ann Lee", nullptr},
+                      // Windows-1252 codes up to 170 pass the codec.
+                      SavedNameCase{"CopyrightSignKept", "Zoe d'Arc \xC2\xA9", "Zoe d'Arc \xC2\xA9",
+                                    nullptr},
+                      SavedNameCase{"Empty", "", "", nullptr},
+                      SavedNameCase{"EAcute", "Ren\xC3\xA9 Roy", "Ren Roy", "UmVuw6kgUm95"},
+                      SavedNameCase{"Persian",
+                                    "\xD8\xB3\xD8\xA7\xD8\xB1\xD8\xA7 "
+                                    "\xD8\xB1\xD8\xB6\xD8\xA7\xDB\x8C\xDB\x8C",
+                                    "???? ?????", "2LPYp9ix2Kcg2LHYttin24zbjA=="},
+                      SavedNameCase{"EmojiOutsideTheBasicPlane", "Ann \xF0\x9F\x8C\x9F Lee",
+                                    "Ann ? Lee", "QW5uIPCfjJ8gTGVl"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ExactNameLine, FitsTheLongestNameTheBoxHoldsAndIsLeftOutBeyondItsBound) {
+    // 32,767 UTF-16 units of three UTF-8 bytes each: the most a name box can hand over.
+    std::string longest;
+    for (int i = 0; i < 32767; ++i) {
+        longest += "\xE4\xB8\x80";
+    }
+    const auto line = ExactNameLine(longest);
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->size(), 3 + 131068 + 2);
+    EXPECT_LE(line->size() - 2, MaxExactNameLineBytes);
+
+    const std::string tooLong = longest + "\xE4\xB8\x80";
+    EXPECT_FALSE(ExactNameLine(tooLong).has_value());
+}
+
+struct Base64Case {
+    const char* label;
+    std::string bytes;
+    const char* text;
+};
+
+class Base64 : public ::testing::TestWithParam<Base64Case> {};
+
+TEST_P(Base64, EncodesAndDecodesBothWays) {
+    EXPECT_EQ(Base64Encode(GetParam().bytes), GetParam().text);
+    EXPECT_EQ(Base64Decode(GetParam().text), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Base64,
+    ::testing::Values(Base64Case{"Empty", "", ""}, Base64Case{"OneByte", "f", "Zg=="},
+                      Base64Case{"TwoBytes", "fo", "Zm8="}, Base64Case{"ThreeBytes", "foo", "Zm9v"},
+                      Base64Case{"FourBytes", "foob", "Zm9vYg=="},
+                      Base64Case{"FiveBytes", "fooba", "Zm9vYmE="},
+                      Base64Case{"SixBytes", "foobar", "Zm9vYmFy"},
+                      Base64Case{"HighBytesUseSlash", Bytes({0xFF, 0xFE, 0xFD}), "//79"},
+                      Base64Case{"PlusAndPadding", Bytes({0xFB, 0xFF}), "+/8="},
+                      Base64Case{"NulBytes", std::string(4, '\0'), "AAAAAA=="}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct BadBase64Case {
+    const char* label;
+    const char* text;
+};
+
+class BadBase64 : public ::testing::TestWithParam<BadBase64Case> {};
+
+TEST_P(BadBase64, IsRefused) {
+    EXPECT_FALSE(Base64Decode(GetParam().text).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BadBase64,
+                         ::testing::Values(BadBase64Case{"NotAMultipleOfFour", "Zg="},
+                                           BadBase64Case{"MissingPadding", "Zg"},
+                                           BadBase64Case{"ThreePaddingSigns", "Z==="},
+                                           BadBase64Case{"OnlyPadding", "===="},
+                                           BadBase64Case{"PaddingInTheMiddle", "Zg==Zg=="},
+                                           BadBase64Case{"BitsAfterTheLastByteOfOne", "Zh=="},
+                                           BadBase64Case{"BitsAfterTheLastByteOfTwo", "Zm9="},
+                                           BadBase64Case{"UrlAlphabet", "Zm-_"},
+                                           BadBase64Case{"Space", "Zm 9"},
+                                           BadBase64Case{"LineFeed", "Zm9v\n"},
+                                           BadBase64Case{"Latin1Letter", "Zm9\xE9"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 struct ParseCase {
     const char* label;
@@ -89,6 +193,9 @@ const std::string August = Encoded("August");
 const std::string Day23 = Encoded("23");
 const std::string Year1975 = Encoded("1975");
 constexpr int AugustAt = 7, Day23At = 22, Year1975At = 75;
+// The four lines that René Roy's reading leaves to every reader of the format.
+const std::string RenFile =
+    Encoded("Ren Roy") + "\r\n" + August + "\r\n" + Day23 + "\r\n" + Year1975 + "\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Parse,
@@ -128,6 +235,27 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"LineOf32766BytesIsAccepted",
                   std::string(32766, '\xB6') + "\r\n" + August + "\r\n" + Day23 + "\r\n" + Year1975,
                   true, std::string(32766, 'a'), AugustAt, Day23At, Year1975At},
+        ParseCase{"FifthLineGivesTheExactName", RenFile + Encoded("U8:UmVuw6kgUm95") + "\r\n", true,
+                  "Ren\xC3\xA9 Roy", AugustAt, Day23At, Year1975At},
+        ParseCase{"FifthLineWithoutItsLineBreak", RenFile + Encoded("U8:UmVuw6kgUm95"), true,
+                  "Ren\xC3\xA9 Roy", AugustAt, Day23At, Year1975At},
+        // Line 1 wins wherever the fifth line is not what this program writes.
+        ParseCase{"FifthLineDisagreesWithLineOne", RenFile + Encoded("U8:Qm9i") + "\r\n", true,
+                  "Ren Roy", AugustAt, Day23At, Year1975At},
+        ParseCase{"FifthLineWithAnotherTag", RenFile + Encoded("U9:UmVuw6kgUm95") + "\r\n", true,
+                  "Ren Roy", AugustAt, Day23At, Year1975At},
+        ParseCase{"FifthLineWithBadBase64", RenFile + Encoded("U8:UmVuw6kgUm9") + "\r\n", true,
+                  "Ren Roy", AugustAt, Day23At, Year1975At},
+        ParseCase{"FifthLineNotUtf8", RenFile + Encoded("U8:wyg=") + "\r\n", true, "Ren Roy",
+                  AugustAt, Day23At, Year1975At},
+        ParseCase{"FifthLineEmpty", RenFile + "\r\n", true, "Ren Roy", AugustAt, Day23At,
+                  Year1975At},
+        ParseCase{"FifthLineBeyondItsBoundIsIgnored",
+                  RenFile + Encoded("U8:") + std::string(MaxExactNameLineBytes, '\x96'), true,
+                  "Ren Roy", AugustAt, Day23At, Year1975At},
+        ParseCase{"SixthLineIgnored",
+                  RenFile + Encoded("U8:UmVuw6kgUm95") + "\r\n" + Encoded("U8:Qm9i") + "\r\n", true,
+                  "Ren\xC3\xA9 Roy", AugustAt, Day23At, Year1975At},
         ParseCase{"LineOf32767BytesMakesTheFileBad",
                   Ann + "\r\n" + August + "\r\n" + Day23 + "\r\n" + std::string(32767, '\x86'),
                   false, "", std::nullopt, std::nullopt, std::nullopt}),
@@ -156,6 +284,15 @@ TEST(ReadReadingLines, NeverPullsMuchMoreThanTheLongestAllowedLine) {
     });
     EXPECT_FALSE(lines.has_value());
     EXPECT_LE(pulled, MaxReadingLineBytes + 8192);
+}
+
+TEST(ReadReadingLines, StopsPullingOnceAnOverlongFifthLineReachesItsBound) {
+    StringSource source{RenFile + Encoded("U8:") + std::string(2 * MaxExactNameLineBytes, '\x96'),
+                        512};
+    const auto lines = ReadReadingLines(std::ref(source));
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_TRUE((*lines)[4].empty());
+    EXPECT_LT(source.served, RenFile.size() + MaxExactNameLineBytes + 1024);
 }
 
 TEST(ReadReadingLines, StopsPullingOnceTheFourthLineIsComplete) {

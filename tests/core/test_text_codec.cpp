@@ -87,4 +87,47 @@ TEST(Codec, DecodingAnEncodedTextGivesItBackLessTheDroppedCodes) {
     EXPECT_EQ(DecodeText(EncodeText(plain)), "Ann Lee \xE2\x80\x93 t \xC2\xA9");
 }
 
+struct Utf8Case {
+    const char* label;
+    std::string bytes;
+    bool valid;
+};
+
+class Utf8 : public ::testing::TestWithParam<Utf8Case> {};
+
+TEST_P(Utf8, OnlyWellFormedSequencesPass) {
+    EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Utf8,
+    ::testing::Values(
+        Utf8Case{"Empty", "", true}, Utf8Case{"Ascii", "Ann Lee", true},
+        Utf8Case{"Nul", std::string(1, '\0'), true}, Utf8Case{"TwoBytes", "\xC3\xA9", true},
+        Utf8Case{"Persian", "\xD8\xB3\xDB\x8C", true}, Utf8Case{"ThreeBytes", "\xE2\x82\xAC", true},
+        Utf8Case{"FourBytes", "\xF0\x9F\x8C\x9F", true},
+        Utf8Case{"HighestCodePoint", "\xF4\x8F\xBF\xBF", true},
+        Utf8Case{"ReplacementCharacterItself", "\xEF\xBF\xBD", true},
+        Utf8Case{"StrayContinuation", "\x80", false}, Utf8Case{"Truncated", "a\xC3", false},
+        Utf8Case{"TruncatedFourBytes", "\xF0\x9F\x8C", false},
+        Utf8Case{"BadContinuation", "\xC3\x28", false}, Utf8Case{"Overlong", "\xC0\xAF", false},
+        Utf8Case{"OverlongThreeBytes", "\xE0\x80\xAF", false},
+        Utf8Case{"Surrogate", "\xED\xA0\x80", false},
+        Utf8Case{"AboveTheLastCodePoint", "\xF4\x90\x80\x80", false},
+        Utf8Case{"Latin1Byte", "Ren\xE9", false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(SurvivesCodecRule, HoldsOnlyForTextsTheStoreGivesBackUnchanged) {
+    EXPECT_TRUE(SurvivesCodec(""));
+    EXPECT_TRUE(SurvivesCodec("12/9/2026"));
+    EXPECT_TRUE(SurvivesCodec("9 Dec 2026"));
+    EXPECT_TRUE(SurvivesCodec("2026-12-09"));
+    // Persian digits turn into question marks; the right-to-left mark has no code at all.
+    EXPECT_FALSE(SurvivesCodec("۲۰۲۶/۱۲/۹"));
+    EXPECT_FALSE(SurvivesCodec("9\xE2\x80\x8F/12\xE2\x80\x8F/2026"));
+    // A code page letter above 170 is dropped by the shift.
+    EXPECT_FALSE(SurvivesCodec("d\xC3\xA9"
+                               "c"));
+}
+
 } // namespace

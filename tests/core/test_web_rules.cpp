@@ -82,6 +82,45 @@ INSTANTIATE_TEST_SUITE_P(Table, Widen,
                                            WidenCase{"EscapedQuote", "d''yy", "d''yyyy"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
+struct IsoCase {
+    const char* label;
+    const char* text;
+    std::optional<CalendarDate> date;
+};
+
+class IsoDate : public ::testing::TestWithParam<IsoCase> {};
+
+TEST_P(IsoDate, ReadsOnlyWhatItWrites) {
+    const IsoCase& c = GetParam();
+    const auto read = ReadIsoDate(c.text);
+    ASSERT_EQ(read.has_value(), c.date.has_value());
+    if (read) {
+        EXPECT_EQ(read->Year, c.date->Year);
+        EXPECT_EQ(read->Month, c.date->Month);
+        EXPECT_EQ(read->Day, c.date->Day);
+        EXPECT_EQ(IsoDateText(*read), c.text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, IsoDate,
+    ::testing::Values(IsoCase{"Plain", "2026-12-09", CalendarDate{2026, 12, 9}},
+                      IsoCase{"FirstYear", "0001-01-01", CalendarDate{1, 1, 1}},
+                      IsoCase{"LastYear", "9999-12-31", CalendarDate{9999, 12, 31}},
+                      IsoCase{"LeapDay2000", "2000-02-29", CalendarDate{2000, 2, 29}},
+                      IsoCase{"NoLeapDay1900", "1900-02-29", std::nullopt},
+                      IsoCase{"NoLeapDay2026", "2026-02-29", std::nullopt},
+                      IsoCase{"ThirtyFirstOfApril", "2026-04-31", std::nullopt},
+                      IsoCase{"YearZero", "0000-01-01", std::nullopt},
+                      IsoCase{"MonthThirteen", "2026-13-01", std::nullopt},
+                      IsoCase{"DayZero", "2026-12-00", std::nullopt},
+                      IsoCase{"UnpaddedMonth", "2026-1-09", std::nullopt},
+                      IsoCase{"Slashes", "2026/12/09", std::nullopt},
+                      IsoCase{"TrailingSpace", "2026-12-09 ", std::nullopt},
+                      IsoCase{"Sign", "+026-12-09", std::nullopt},
+                      IsoCase{"Empty", "", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 // --- Refer a friend.
 
 ReferralDetails Filled() {
@@ -162,6 +201,40 @@ INSTANTIATE_TEST_SUITE_P(
                   ReferralMessageMessage},
         FieldCase{"FriendNameBeforeFriendEmail", ReferralDetails{"Ann", "a@b.c", "Hi", "", ""},
                   FriendNameMessage}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Placeholders as a Persian form shows them: the checks follow what the boxes showed.
+const ReferralDetails PersianPlaceholders{"نام شما", "ایمیل شما", "پیام شما", "نام دوست",
+                                          "ایمیل دوست"};
+
+class ShownPlaceholders : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(ShownPlaceholders, CountAsNotFilledAndTheEnglishOnesAsTyped) {
+    EXPECT_EQ(CheckReferralDetails(GetParam().details, PersianPlaceholders), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShownPlaceholders,
+    ::testing::Values(
+        FieldCase{"AllFilled", Filled(), std::nullopt},
+        FieldCase{"Untouched", PersianPlaceholders, SenderNameMessage},
+        FieldCase{"NamePlaceholder",
+                  With(&ReferralDetails::SenderName, PersianPlaceholders.SenderName),
+                  SenderNameMessage},
+        FieldCase{"EmailPlaceholder",
+                  With(&ReferralDetails::SenderEmail, PersianPlaceholders.SenderEmail),
+                  SenderEmailMessage},
+        FieldCase{"MessagePlaceholder",
+                  With(&ReferralDetails::Message, PersianPlaceholders.Message),
+                  ReferralMessageMessage},
+        FieldCase{"FriendNamePlaceholder",
+                  With(&ReferralDetails::FriendName, PersianPlaceholders.FriendName),
+                  FriendNameMessage},
+        FieldCase{"FriendEmailPlaceholder",
+                  With(&ReferralDetails::FriendEmail, PersianPlaceholders.FriendEmail),
+                  FriendEmailMessage},
+        FieldCase{"EmptyStillFails", With(&ReferralDetails::Message, ""), ReferralMessageMessage},
+        FieldCase{"EnglishPlaceholderIsTypedText", EnglishPlaceholders(), std::nullopt}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(TrimmedReferralRule, TrimsOnlyOuterSpacesOfEachField) {

@@ -1,5 +1,8 @@
 #include "tests/ui/WebWindows.h"
 
+#include <QMap>
+#include <QTranslator>
+
 namespace {
 
 // --- The exit screen.
@@ -223,5 +226,93 @@ TEST(ExitScreenClosing, EndsTheRunByTheButtonOrTheCloseBox) {
         EXPECT_TRUE(OpenWindowsOf<frmExitScreen>().isEmpty());
     }
 }
+
+// --- The exit screen in another language: the boxes' placeholders are what a catalogue gives,
+// and only those mark a box as untouched.
+
+// Gives the five placeholders in Persian, in whatever context they are asked for.
+class PlaceholderCatalogue final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* sourceText, const char*, int) const override {
+        return Persian.value(QString::fromUtf8(sourceText));
+    }
+    const QMap<QString, QString> Persian{{"Your Name", "نام شما"},
+                                         {"Your Email Address", "ایمیل شما"},
+                                         {"Friend's Name", "نام دوست"},
+                                         {"Friend's Email Address", "ایمیل دوست"},
+                                         {"Your Message", "پیام شما"}};
+};
+
+struct TranslatedExitScreen : ExitScreenFixture {
+    void SetUp() override {
+        QCoreApplication::installTranslator(&catalogue);
+        ExitScreenFixture::SetUp();
+    }
+    void TearDown() override { QCoreApplication::removeTranslator(&catalogue); }
+    PlaceholderCatalogue catalogue;
+};
+
+TEST_F(TranslatedExitScreen, BoxesSwapTheTranslatedPlaceholdersAndKeepTheEnglishText) {
+    QWidget* elsewhere = screen->findChild<QPushButton*>(QStringLiteral("cmdSubmit"));
+    const char* const names[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
+                                 "txtMessage"};
+    const char* const english[] = {"Your Name", "Your Email Address", "Friend's Name",
+                                   "Friend's Email Address", "Your Message"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const char* name = names[i];
+        QWidget* box = screen->findChild<QWidget*>(QLatin1String(name));
+        const auto text = [&] { return i == 4 ? message()->toPlainText() : line(name)->text(); };
+        const QString placeholder = catalogue.Persian.value(QLatin1String(english[i]));
+        EXPECT_EQ(text(), placeholder) << name;
+        box->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(text(), "") << name;
+        elsewhere->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(text(), placeholder) << name;
+        // The English words are no placeholder here: they stay when the box is entered again.
+        type(name, QLatin1String(english[i]));
+        box->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(text(), QLatin1String(english[i])) << name;
+        elsewhere->setFocus(Qt::TabFocusReason);
+    }
+}
+
+class TranslatedExitScreenSubmit : public TranslatedExitScreen,
+                                   public ::testing::WithParamInterface<SubmitCase> {};
+
+TEST_P(TranslatedExitScreenSubmit, RefusesOnlyTheShownPlaceholders) {
+    const SubmitCase& c = GetParam();
+    const std::pair<const char*, const char*> typed[] = {{"txtName", c.name},
+                                                         {"txtEmail", c.email},
+                                                         {"txtFriendName", c.friendName},
+                                                         {"txtFriendEmail", c.friendEmail},
+                                                         {"txtMessage", c.message}};
+    for (const auto& [box, text] : typed) {
+        if (text)
+            type(box, QString::fromUtf8(text));
+    }
+    submit();
+    if (c.expected) {
+        EXPECT_EQ(shownTexts(), QStringList{QString::fromUtf8(c.expected)});
+        EXPECT_TRUE(world.launcher.opened.isEmpty());
+    } else {
+        EXPECT_TRUE(world.messages.shown.empty());
+        EXPECT_EQ(world.launcher.opened.size(), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TranslatedExitScreenSubmit,
+    ::testing::Values(SubmitCase{"PlaceholdersUntouched", nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, "Please Enter Proper Email Address"},
+                      SubmitCase{"NamePlaceholder", nullptr, "ann@x.org", "Bob", "bob@y.org", "Hi",
+                                 "Please Enter Your Name"},
+                      SubmitCase{"MessagePlaceholder", "Ann", "ann@x.org", "Bob", "bob@y.org",
+                                 nullptr, "Please Enter Your Message"},
+                      SubmitCase{"FriendNamePlaceholder", "Ann", "ann@x.org", nullptr, "bob@y.org",
+                                 "Hi", "Please Enter Your Friend's Name"},
+                      SubmitCase{"EnglishWordsAreTypedText", "Your Name", "ann@x.org",
+                                 "Friend's Name", "bob@y.org", "Your Message", nullptr}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/ui/WebWindows.h"
 
+#include "ui/web/UpdateReminder.h"
+
 namespace {
 
 // --- The update reminder at start-up.
@@ -43,7 +45,7 @@ TEST_P(StartUpReminder, AsksOnlyWhenDueAndBeforeTheMainFormExists) {
     if (c.storedText)
         stored = QString::fromUtf8(c.storedText);
     else if (c.storedDaysFromToday)
-        stored = ShortDateText(today.addDays(*c.storedDaysFromToday), locale);
+        stored = StoredDateText(today.addDays(*c.storedDaysFromToday), locale);
     if (!stored.isNull())
         world.settings.values.insert(StoreKey(world), Encoded(stored));
     world.settings.failWrites = c.failWrites;
@@ -74,7 +76,7 @@ TEST_P(StartUpReminder, AsksOnlyWhenDueAndBeforeTheMainFormExists) {
               c.opensDownload ? QStringList{Page("download-web-page")} : QStringList{});
     if (c.writesToday) {
         EXPECT_EQ(world.settings.writes, 1);
-        EXPECT_EQ(StoredPlainDuration(world), ShortDateText(today, locale));
+        EXPECT_EQ(StoredPlainDuration(world), StoredDateText(today, locale));
     } else if (!c.failWrites) {
         EXPECT_EQ(world.settings.writes, 0);
     }
@@ -100,14 +102,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StartUpReminderRule, IgnoresAPlainDurationEntry) {
     TestWorld world;
-    const QString old = ShortDateText(world.clock.date.addDays(-100), QLocale::system());
+    const QString old = StoredDateText(world.clock.date.addDays(-100), QLocale::system());
     const QString plainKey = FakeSettingsStore::path(
         world.program.applicationName, QStringLiteral("Settings"), QStringLiteral("Duration"));
     world.settings.values.insert(plainKey, old);
     ASSERT_TRUE(StartUp(world.program));
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_EQ(world.settings.values.value(plainKey), old);
-    EXPECT_EQ(StoredPlainDuration(world), ShortDateText(world.clock.date, QLocale::system()));
+    EXPECT_EQ(StoredPlainDuration(world), StoredDateText(world.clock.date, QLocale::system()));
 }
 
 TEST(ShortDateRule, ReadsBackToTheSameDayInEveryLocale) {
@@ -124,6 +126,114 @@ TEST(ShortDateRule, ReadsBackToTheSameDayInEveryLocale) {
     EXPECT_EQ(ShortDateText(QDate(2026, 12, 9), QLocale(QStringLiteral("en_US"))), "12/9/2026");
     EXPECT_EQ(ShortDateText(QDate(2026, 12, 9), QLocale(QStringLiteral("de_DE"))), "09.12.2026");
     EXPECT_FALSE(ReadShortDate(QStringLiteral("not a date"), QLocale::system()).isValid());
+}
+
+// --- The stored day in every locale: it survives the store's codec and reads back whatever the
+// language of the run that wrote it.
+
+const QLocale Persian(QLocale::Persian, QLocale::Iran);
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale German(QLocale::German, QLocale::Germany);
+const QLocale Arabic(QLocale::Arabic, QLocale::Egypt);
+const QLocale Bengali(QLocale::Bengali, QLocale::Bangladesh);
+
+// The test command also runs this program under a Persian desktop's environment; this makes
+// sure the environment reached Qt, so the tables above ran in Persian there.
+TEST(StoredDateEnvironment, IsTheDesktopsLocale) {
+    const QString expected = qEnvironmentVariable("PARSIVA_TEST_SYSTEM_LOCALE");
+    if (expected.isEmpty())
+        GTEST_SKIP() << "run without a locale of its own";
+    EXPECT_EQ(QLocale::system().name(), expected);
+    EXPECT_EQ(StoredDateText(QDate(2026, 12, 9), QLocale::system()), "2026-12-09");
+}
+
+struct HandOverCase {
+    const char* label;
+    QLocale writer;
+    QLocale reader;
+    const char* stored; // what the writer's first start keeps
+};
+
+void PrintTo(const HandOverCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class StoredDateHandOver : public ::testing::TestWithParam<HandOverCase> {};
+
+// A first start under one locale keeps today; under the other, fourteen days on nothing
+// happens and nothing is written (an unreadable day would be replaced at once), and fifteen days
+// on the reminder asks.
+TEST_P(StoredDateHandOver, KeepsTheDayAcrossLocales) {
+    const HandOverCase& c = GetParam();
+    const QDate firstStart(2026, 12, 9);
+    TestWorld writer;
+    writer.clock.date = firstStart;
+    RunUpdateReminder(writer.program, c.writer);
+    EXPECT_TRUE(writer.messages.shown.empty());
+    EXPECT_EQ(StoredPlainDuration(writer), QString::fromUtf8(c.stored));
+
+    for (const int later : {14, 15}) {
+        SCOPED_TRACE(later);
+        TestWorld reader;
+        reader.settings.values = writer.settings.values;
+        reader.clock.date = firstStart.addDays(later);
+        RunUpdateReminder(reader.program, c.reader);
+        EXPECT_EQ(reader.messages.shown.size(), later == 15 ? 1u : 0u);
+        EXPECT_EQ(reader.settings.writes, later == 15 ? 1 : 0);
+        if (later == 15) {
+            EXPECT_EQ(StoredPlainDuration(reader), StoredDateText(reader.clock.date, c.reader));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StoredDateHandOver,
+    ::testing::Values(HandOverCase{"PersianToEnglish", Persian, English, "2026-12-09"},
+                      HandOverCase{"EnglishToPersian", English, Persian, "12/9/2026"},
+                      HandOverCase{"CToPersian", QLocale::c(), Persian, "9 Dec 2026"},
+                      HandOverCase{"PersianToPersian", Persian, Persian, "2026-12-09"},
+                      HandOverCase{"PersianToC", Persian, QLocale::c(), "2026-12-09"},
+                      HandOverCase{"ArabicToEnglish", Arabic, English, "2026-12-09"},
+                      HandOverCase{"EnglishToArabic", English, Arabic, "12/9/2026"},
+                      HandOverCase{"BengaliToPersian", Bengali, Persian, "2026-12-09"},
+                      HandOverCase{"PersianToBengali", Persian, Bengali, "2026-12-09"},
+                      HandOverCase{"GermanStaysAsItWas", German, German, "09.12.2026"},
+                      HandOverCase{"PersianToGerman", Persian, German, "2026-12-09"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(StoredDateRule, SurvivesTheStoreAndReadsBackInEveryLocale) {
+    const QDate dates[] = {QDate(2026, 12, 9), QDate(2000, 2, 29), QDate(1999, 1, 1),
+                           QDate(2031, 7, 30)};
+    const QLocale isoWriters[] = {Persian, Arabic, Bengali};
+    const QLocale englishWriters[] = {English, QLocale::c()};
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        for (const QDate date : dates) {
+            const QString text = StoredDateText(date, locale);
+            const QString own = ShortDateText(date, locale);
+            const std::string where = locale.name().toStdString() + " " + text.toStdString();
+            EXPECT_TRUE(parsiva::SurvivesCodec(text.toStdString())) << where;
+            EXPECT_EQ(ReadStoredDate(text, locale), date) << where;
+            // The locale's own short date wherever it survives, so those stores are unchanged.
+            if (parsiva::SurvivesCodec(own.toStdString())) {
+                EXPECT_EQ(text, own) << where;
+            } else {
+                EXPECT_EQ(text, date.toString(Qt::ISODate)) << where;
+            }
+            // A store moved here from Persian, Arabic or Bengali reads everywhere; one moved
+            // from English reads wherever the locale's own form could not be kept.
+            for (const QLocale& writer : isoWriters) {
+                EXPECT_EQ(ReadStoredDate(StoredDateText(date, writer), locale), date)
+                    << where << " from " << writer.name().toStdString();
+            }
+            if (text != own) {
+                for (const QLocale& writer : englishWriters) {
+                    EXPECT_EQ(ReadStoredDate(StoredDateText(date, writer), locale), date)
+                        << where << " from " << writer.name().toStdString();
+                }
+            }
+        }
+    }
 }
 
 } // namespace

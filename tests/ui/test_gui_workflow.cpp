@@ -1,6 +1,10 @@
 #include "tests/support/FakeServices.h"
+#include "tests/support/ReadingFixtures.h"
 
+#include "core/signs/Classification.h"
+#include "ui/readings/frmSave.h"
 #include "ui/web/frmExitScreen.h"
+#include "ui/workflow/BirthDateLists.h"
 #include "ui/workflow/frmIranianAstrologyResult.h"
 #include "ui/workflow/frmMain.h"
 #include "app/StartUp.h"
@@ -10,10 +14,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -336,6 +343,159 @@ TEST_F(Workflow, CloseAllAndEndClosesInOpeningOrderPastFailuresThenEnds) {
     EXPECT_EQ(log, QStringList({"first", "refuses", "third"}));
     EXPECT_EQ(world.process.ends, 1);
     qDeleteAll(world.program.openWindows()); // the one that refused still points at the log
+}
+
+// --- The lists in Persian: start-up makes the interface's locale the default one. What the rules
+// and the files receive stays the month number, the English token and the numbers.
+
+class PersianLists : public Workflow {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran)); }
+    void TearDown() override { QLocale::setDefault(m_before); }
+
+    // A key on whichever control has the focus, as a person's keyboard sends it.
+    static void press(QWidget* window, Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(window->focusWidget(), key);
+    }
+
+    const QLocale m_before;
+};
+
+TEST_F(PersianLists, ShowPersianMonthsAndDigitsWhileTheirDataStaysAsBefore) {
+    frmMain* form = start();
+    ASSERT_NE(form, nullptr);
+    auto* month = child<QComboBox>(form, "cboMonth");
+    auto* day = child<QComboBox>(form, "cboDate");
+    auto* year = child<QComboBox>(form, "cboYear");
+
+    EXPECT_EQ(entries(month),
+              QStringList({"ژانویه", "فوریه", "مارس", "آوریل", "مه", "ژوئن", "ژوئیه", "اوت",
+                           "سپتامبر", "اکتبر", "نوامبر", "دسامبر"}));
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(month->itemData(i, MonthNumberRole), i + 1);
+        EXPECT_EQ(month->itemData(i, MonthTokenRole).toString().toStdString(),
+                  parsiva::MonthNames()[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_EQ(day->itemText(0), "۱");
+    EXPECT_EQ(day->itemText(30), "۳۱");
+    EXPECT_EQ(day->itemData(30, NumberRole), 31);
+    // Years without a group separator.
+    EXPECT_EQ(year->itemText(0), "۱۹۰۰");
+    EXPECT_EQ(year->itemText(150), "۲۰۵۰");
+    EXPECT_EQ(year->itemData(150, NumberRole), 2050);
+}
+
+struct PersianDateCase {
+    const char* label;
+    int monthDowns;      // from January
+    int dayUpsFromEnd;   // from 31
+    int yearDowns;       // from 1900
+    const char* refusal; // null: accepted
+    const char* month;
+    int day;
+    int year;
+    const char* sign;
+};
+
+void PrintTo(const PersianDateCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class PersianDates : public PersianLists, public ::testing::WithParamInterface<PersianDateCase> {};
+
+TEST_P(PersianDates, AreJudgedAndStoredByTheirData) {
+    const PersianDateCase& c = GetParam();
+    frmMain* form = start();
+    ASSERT_NE(form, nullptr);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClicks(form->focusWidget(), QStringLiteral("Sara"));
+    press(form, Qt::Key_Tab);
+    press(form, Qt::Key_Down, c.monthDowns);
+    press(form, Qt::Key_Tab);
+    press(form, Qt::Key_End);
+    press(form, Qt::Key_Up, c.dayUpsFromEnd);
+    press(form, Qt::Key_Tab);
+    press(form, Qt::Key_Down, c.yearDowns);
+    press(form, Qt::Key_Tab);
+    ASSERT_EQ(form->focusWidget(), child<QPushButton>(form, "cmdProceed"));
+    press(form, Qt::Key_Space);
+    DeleteClosedWindows();
+
+    if (c.refusal) {
+        ASSERT_EQ(world.messages.shown.size(), 1u);
+        EXPECT_EQ(world.messages.shown[0].text, c.refusal);
+        EXPECT_EQ(theMainForm(), form);
+        return;
+    }
+    EXPECT_TRUE(world.messages.shown.empty());
+    ASSERT_NE(theResultForm(), nullptr);
+    EXPECT_EQ(world.program.birthDetails.Month, c.month);
+    EXPECT_EQ(world.program.birthDetails.Day, c.day);
+    EXPECT_EQ(world.program.birthDetails.Year, c.year);
+    EXPECT_EQ(world.program.readingResult.SignName, c.sign);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PersianDates,
+    ::testing::Values(
+        PersianDateCase{"LeapDayOf1900", 1, 2, 0, nullptr, "February", 29, 1900, "Esfand"},
+        PersianDateCase{"LeapDayOf1901", 1, 2, 1, "Please Enter Correct Date Or Month!", "", 0, 0,
+                        ""},
+        PersianDateCase{"April31", 3, 0, 0, "Please Enter Correct Date Or Month !", "", 0, 0, ""},
+        PersianDateCase{"August23Of1975", 7, 8, 75, nullptr, "August", 23, 1975, "Shahrivar"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(PersianLists, AReadingSavedInPersianIsTheEnglishFileAndOpensOnTheSameEntries) {
+    QTemporaryDir dir;
+    frmMain* form = start();
+    ASSERT_NE(form, nullptr);
+    child<QLineEdit>(form, "txtName")->setText("Sara");
+    child<QComboBox>(form, "cboMonth")->setCurrentIndex(1);
+    child<QComboBox>(form, "cboDate")->setCurrentIndex(28);
+    QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+    DeleteClosedWindows();
+    frmIranianAstrologyResult* result = theResultForm();
+    ASSERT_NE(result, nullptr);
+
+    auto* report = new frmSave(world.program, *result, result->resultCaptions());
+    world.program.adoptWindow(report);
+    report->show();
+    const QString path = dir.filePath("sara.zod");
+    world.fileDialogs.saveAnswer = path;
+    QTest::mouseClick(child<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), EncodedLines({"Sara", "February", "29", "1900"}));
+    report->close();
+    QTest::mouseClick(child<QPushButton>(result, "cmdBack"), Qt::LeftButton);
+    DeleteClosedWindows();
+
+    // A file without a name stops at the name check, which shows where the lists landed.
+    const QString unnamed = dir.filePath("unnamed.zod");
+    QFile file(unnamed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodedLines({"", "February", "29", "1900"}));
+    file.close();
+    form = theMainForm();
+    ASSERT_NE(form, nullptr);
+    world.fileDialogs.openAnswer = unnamed;
+    QTest::mouseClick(child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, "Please Enter Your Name");
+    EXPECT_EQ(child<QComboBox>(form, "cboMonth")->currentText(), "فوریه");
+    EXPECT_EQ(child<QComboBox>(form, "cboDate")->currentText(), "۲۹");
+    EXPECT_EQ(child<QComboBox>(form, "cboYear")->currentText(), "۱۹۰۰");
+
+    world.fileDialogs.openAnswer = path;
+    QTest::mouseClick(child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
+    DeleteClosedWindows();
+    ASSERT_NE(theResultForm(), nullptr);
+    EXPECT_EQ(world.program.birthDetails.Name, "Sara");
+    EXPECT_EQ(world.program.birthDetails.Month, "February");
+    EXPECT_EQ(world.program.birthDetails.Day, 29);
+    EXPECT_EQ(world.program.readingResult.SignName, "Esfand");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "ui/readings/ReadingActions.h"
 
-#include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingTexts.h"
 #include "platform/ReadingFiles.h"
 #include "ui/base/Program.h"
@@ -16,14 +15,6 @@ void showCritical(Program& program, QWidget* parent, std::string_view message) {
 } // namespace
 
 void SaveReading(Program& program, QWidget* parent) {
-    // The file format stays as stored files know it, so a loss is announced, not avoided.
-    const std::string& name = program.birthDetails.Name;
-    const std::string readBack = parsiva::NameAsReadBack(name);
-    if (readBack != name &&
-        program.services.messages.show(parent, ToQString(parsiva::NameLossQuestion(readBack)),
-                                       MessageIcon::Information, MessageButtons::YesNo,
-                                       ShownProgramTitle()) != MessageAnswer::Yes)
-        return;
     const QString path = program.services.fileDialogs.getSaveFileName(
         parent, Translated(parsiva::SaveDialogTitle), Translated(parsiva::SaveDialogFilter),
         ToQString(parsiva::ReadingFileExtension));

@@ -5,8 +5,9 @@
 #include "ui/base/Program.h"
 #include "ui/base/UiText.h"
 
-void SubmitReferral(Program& program, QWidget* parent) {
-    if (const auto refusal = parsiva::CheckReferralDetails(program.referralDetails)) {
+void SubmitReferral(Program& program, QWidget* parent,
+                    const parsiva::ReferralDetails& placeholders) {
+    if (const auto refusal = parsiva::CheckReferralDetails(program.referralDetails, placeholders)) {
         ShowNotice(program, parent, *refusal, parsiva::NoticeIcon::Critical);
         return;
     }

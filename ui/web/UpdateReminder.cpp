@@ -18,18 +18,17 @@ std::optional<parsiva::CalendarDate> ToCalendarDate(QDate date) {
 }
 } // namespace
 
-void RunUpdateReminder(Program& program) {
-    const QLocale locale = QLocale::system();
+void RunUpdateReminder(Program& program, const QLocale& locale) {
     const QDate today = program.services.clock.today();
     const std::string stored = ReadSetting(program, parsiva::DurationKey);
     const std::optional<parsiva::CalendarDate> lastReset =
-        stored.empty() ? std::nullopt : ToCalendarDate(ReadShortDate(ToQString(stored), locale));
+        stored.empty() ? std::nullopt : ToCalendarDate(ReadStoredDate(ToQString(stored), locale));
 
     switch (parsiva::DecideReminder(lastReset, {today.year(), today.month(), today.day()})) {
     case parsiva::ReminderStep::Nothing:
         return;
     case parsiva::ReminderStep::WriteTodaySilently:
-        WriteSetting(program, parsiva::DurationKey, ToStdString(ShortDateText(today, locale)));
+        WriteSetting(program, parsiva::DurationKey, ToStdString(StoredDateText(today, locale)));
         return;
     case parsiva::ReminderStep::AskThenWriteToday:
         break;
@@ -41,7 +40,7 @@ void RunUpdateReminder(Program& program) {
     const QDate answeredOn = program.services.clock.today();
     // The page opens only once the new date is kept.
     if (!WriteSetting(program, parsiva::DurationKey,
-                      ToStdString(ShortDateText(answeredOn, locale))))
+                      ToStdString(StoredDateText(answeredOn, locale))))
         return;
     if (answer == MessageAnswer::Yes)
         OpenDownloadPage(program);

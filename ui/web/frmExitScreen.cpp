@@ -38,15 +38,14 @@ void SetBoxText(QWidget* box, const QString& text) {
         static_cast<QPlainTextEdit*>(box)->setPlainText(text);
 }
 
-// The placeholders are shown, and so compared, in the interface's language.
-void ClearPlaceholder(QWidget* box, std::string_view placeholder) {
-    if (parsiva::EmptiesOnFocus(ToStdString(BoxText(box)), ToStdString(Translated(placeholder))))
+void ClearPlaceholder(QWidget* box, const QString& placeholder) {
+    if (parsiva::EmptiesOnFocus(ToStdString(BoxText(box)), ToStdString(placeholder)))
         SetBoxText(box, QString());
 }
 
-void RestorePlaceholder(QWidget* box, std::string_view placeholder) {
+void RestorePlaceholder(QWidget* box, const QString& placeholder) {
     if (parsiva::RestoresOnLeave(ToStdString(BoxText(box))))
-        SetBoxText(box, Translated(placeholder));
+        SetBoxText(box, placeholder);
 }
 
 } // namespace
@@ -60,11 +59,12 @@ frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     ui->Check1->setText(ToQString(parsiva::ExitVisitCaption(InterfaceWording())));
     // Nothing lies under this link, so it takes the frame's own background.
     ui->lblGoToHome->setAutoFillBackground(false);
-    ui->txtName->setText(Translated(parsiva::SenderNamePlaceholder));
-    ui->txtEmail->setText(Translated(parsiva::SenderEmailPlaceholder));
-    ui->txtFriendName->setText(Translated(parsiva::FriendNamePlaceholder));
-    ui->txtFriendEmail->setText(Translated(parsiva::FriendEmailPlaceholder));
-    ui->txtMessage->setPlainText(Translated(parsiva::MessagePlaceholder));
+    // Each box opens with its placeholder in the interface's language; that shown text, not the
+    // English one, is what marks the box as untouched.
+    const QList<QWidget*> boxes{ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail,
+                                ui->txtMessage};
+    for (QWidget* box : boxes)
+        m_placeholders.insert(box, BoxText(box));
 
     // Every control that can take the focus, to follow the person's moves between them; a press
     // on the message box lands on its viewport.
@@ -134,47 +134,52 @@ void frmExitScreen::cmdSubmit_Click() {
         ShowNotice(m_program, this, *refusal, parsiva::NoticeIcon::Critical);
         return;
     }
-    SubmitReferral(m_program, this);
+    SubmitReferral(m_program, this,
+                   {ToStdString(m_placeholders.value(ui->txtName)),
+                    ToStdString(m_placeholders.value(ui->txtEmail)),
+                    ToStdString(m_placeholders.value(ui->txtMessage)),
+                    ToStdString(m_placeholders.value(ui->txtFriendName)),
+                    ToStdString(m_placeholders.value(ui->txtFriendEmail))});
 }
 
 void frmExitScreen::txtName_GotFocus() {
-    ClearPlaceholder(ui->txtName, parsiva::SenderNamePlaceholder);
+    ClearPlaceholder(ui->txtName, m_placeholders.value(ui->txtName));
 }
 
 void frmExitScreen::txtEmail_GotFocus() {
-    ClearPlaceholder(ui->txtEmail, parsiva::SenderEmailPlaceholder);
+    ClearPlaceholder(ui->txtEmail, m_placeholders.value(ui->txtEmail));
 }
 
 void frmExitScreen::txtFriendName_GotFocus() {
-    ClearPlaceholder(ui->txtFriendName, parsiva::FriendNamePlaceholder);
+    ClearPlaceholder(ui->txtFriendName, m_placeholders.value(ui->txtFriendName));
 }
 
 void frmExitScreen::txtFriendEmail_GotFocus() {
-    ClearPlaceholder(ui->txtFriendEmail, parsiva::FriendEmailPlaceholder);
+    ClearPlaceholder(ui->txtFriendEmail, m_placeholders.value(ui->txtFriendEmail));
 }
 
 void frmExitScreen::txtMessage_GotFocus() {
-    ClearPlaceholder(ui->txtMessage, parsiva::MessagePlaceholder);
+    ClearPlaceholder(ui->txtMessage, m_placeholders.value(ui->txtMessage));
 }
 
 void frmExitScreen::txtName_LostFocus() {
-    RestorePlaceholder(ui->txtName, parsiva::SenderNamePlaceholder);
+    RestorePlaceholder(ui->txtName, m_placeholders.value(ui->txtName));
 }
 
 void frmExitScreen::txtEmail_LostFocus() {
-    RestorePlaceholder(ui->txtEmail, parsiva::SenderEmailPlaceholder);
+    RestorePlaceholder(ui->txtEmail, m_placeholders.value(ui->txtEmail));
 }
 
 void frmExitScreen::txtFriendName_LostFocus() {
-    RestorePlaceholder(ui->txtFriendName, parsiva::FriendNamePlaceholder);
+    RestorePlaceholder(ui->txtFriendName, m_placeholders.value(ui->txtFriendName));
 }
 
 void frmExitScreen::txtFriendEmail_LostFocus() {
-    RestorePlaceholder(ui->txtFriendEmail, parsiva::FriendEmailPlaceholder);
+    RestorePlaceholder(ui->txtFriendEmail, m_placeholders.value(ui->txtFriendEmail));
 }
 
 void frmExitScreen::txtMessage_LostFocus() {
-    RestorePlaceholder(ui->txtMessage, parsiva::MessagePlaceholder);
+    RestorePlaceholder(ui->txtMessage, m_placeholders.value(ui->txtMessage));
 }
 
 void frmExitScreen::txtEmail_KeyPress(int& KeyAscii) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -51,6 +52,8 @@ private:
 
     Program& m_program;
     std::unique_ptr<Ui::frmExitScreen> ui;
+    // Each box's placeholder, as the box showed it when the window opened.
+    QHash<const QWidget*, QString> m_placeholders;
     // The control the person last moved to; the window losing and regaining the activation
     // leaves it as it is.
     QWidget* m_current = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/base/UiText.h"
 #include "ui/base/WebLinks.h"
 #include "ui/base/WindowFit.h"
+#include "ui/workflow/BirthDateLists.h"
 #include "ui/workflow/OpenReading.h"
 
 #include <QCloseEvent>
@@ -45,12 +46,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    for (std::string_view month : parsiva::MonthNames())
-        ui->cboMonth->addItem(ToQString(month));
-    for (const std::string& day : parsiva::DayListEntries())
-        ui->cboDate->addItem(ToQString(day));
-    for (const std::string& year : parsiva::YearListEntries())
-        ui->cboYear->addItem(ToQString(year));
+    FillBirthDateLists(*ui->cboMonth, *ui->cboDate, *ui->cboYear);
     ui->cboMonth->setCurrentIndex(0);
     ui->cboDate->setCurrentIndex(0);
     ui->cboYear->setCurrentIndex(0);
@@ -62,9 +58,9 @@ void frmMain::bringPromotionToFront(parsiva::CoBrandFront front) {
 }
 
 bool frmMain::ValidateBirthDetails() {
-    const auto refusal = parsiva::ValidateBirthDetails(
-        ToStdString(ui->txtName->text()), ui->cboMonth->currentIndex(), ui->cboDate->currentIndex(),
-        ui->cboYear->currentText().toInt());
+    const ChosenBirthDate date = ChosenDate(*ui->cboMonth, *ui->cboDate, *ui->cboYear);
+    const auto refusal = parsiva::ValidateBirthDetails(ToStdString(ui->txtName->text()),
+                                                       date.Month - 1, date.Day - 1, date.Year);
     if (!refusal)
         return true;
     ShowNotice(m_program, this, refusal->Message, refusal->Icon);
@@ -76,10 +72,11 @@ bool frmMain::ValidateBirthDetails() {
 void frmMain::Proceed() {
     if (!ValidateBirthDetails())
         return;
-    parsiva::RecordProceed(
-        m_program.birthDetails, m_program.readingResult, ToStdString(ui->txtName->text()),
-        ToStdString(ui->cboDate->currentText()), ToStdString(ui->cboMonth->currentText()),
-        ToStdString(ui->cboYear->currentText()));
+    // The lists' data, never their shown text, which follows the interface's language.
+    const ChosenBirthDate date = ChosenDate(*ui->cboMonth, *ui->cboDate, *ui->cboYear);
+    parsiva::RecordProceed(m_program.birthDetails, m_program.readingResult,
+                           ToStdString(ui->txtName->text()), std::to_string(date.Day),
+                           date.MonthToken, std::to_string(date.Year));
 
     m_program.moves().ShowResultForm();
 

@@ -149,6 +149,26 @@ TEST(ReportWindow, OpensAtTheTopOfTheReportWithTheCaretAtItsEnd) {
     EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1);
 }
 
+// A link remembers its heights, but never past a change of what decides them.
+TEST(LinkLabels, HeightForAWidthFollowsTheTextTheFontAndTheMargin) {
+    LinkLabel label;
+    label.setText(QStringLiteral("Click here"));
+    const int oneLine = label.heightForWidth(200);
+    EXPECT_EQ(label.heightForWidth(200), oneLine);
+    label.setText(QString(QStringLiteral("Click here for more details. ")).repeated(8));
+    const int severalLines = label.heightForWidth(200);
+    EXPECT_GT(severalLines, oneLine);
+    EXPECT_GT(label.heightForWidth(100), severalLines);
+    QFont larger = label.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    label.setFont(larger);
+    EXPECT_GT(label.heightForWidth(200), severalLines);
+    const int beforeMargin = label.heightForWidth(200);
+    label.setMargin(20);
+    EXPECT_EQ(label.heightForWidth(200), label.QLabel::heightForWidth(200));
+    EXPECT_GT(label.heightForWidth(200), beforeMargin);
+}
+
 TEST(LinkLabels, AreUnderlinedOnlyWhileThePointerIsOverThem) {
     LinkLabel label;
     label.setText(QStringLiteral("Click here for more details"));

@@ -89,6 +89,20 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
+int LinkLabel::heightForWidth(int width) const {
+    if (text() != m_heightsText || font() != m_heightsFont || margin() != m_heightsMargin) {
+        m_heights.clear();
+        m_heightsText = text();
+        m_heightsFont = font();
+        m_heightsMargin = margin();
+    }
+    if (const auto known = m_heights.constFind(width); known != m_heights.cend())
+        return *known;
+    const int height = QLabel::heightForWidth(width);
+    m_heights.insert(width, height);
+    return height;
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);

@@ -4,9 +4,10 @@ class Program;
 class QFont;
 class QWidget;
 
-// Gives the window, and each control in it that names its own font, the program's font
-// families, keeping every size and weight. Nothing changes while the program has none.
+// Gives a window the program's font families before its controls are made, so that every
+// control takes them and keeps only its own size and weight: Verdana (DejaVu Sans where Verdana
+// is absent), or the interface language's families.
 void UseProgramFonts(const Program& program, QWidget& window);
 
-// The font with the program's families in place of its own, when the program has any.
+// The font with the program's families in place of its own.
 QFont WithProgramFonts(const Program& program, QFont font);

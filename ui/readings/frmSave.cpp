@@ -21,8 +21,8 @@
 frmSave::frmSave(Program& program, QWidget& resultForm, const parsiva::ResultCaptions& captions)
     : QDialog(&resultForm), m_program(program), m_captions(captions),
       ui(std::make_unique<Ui::frmSave>()) {
-    ui->setupUi(this);
     UseProgramFonts(program, *this);
+    ui->setupUi(this);
     setWindowTitle(ShownWindowCaption());
     ui->fraFullBrand->followInTabOrder(ui->Label61);
 

@@ -12,8 +12,8 @@
 
 frmAbout::frmAbout(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program), ui(std::make_unique<Ui::frmAbout>()) {
-    ui->setupUi(this);
     UseProgramFonts(program, *this);
+    ui->setupUi(this);
     setWindowTitle(ShownWindowCaption());
     setWindowIcon(ProgramIcon());
     setModal(true);

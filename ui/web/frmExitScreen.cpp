@@ -54,8 +54,8 @@ frmExitScreen::frmExitScreen(Program& program, QWidget* parent)
     : QWidget(parent), m_program(program), ui(std::make_unique<Ui::frmExitScreen>()) {
     static const bool announcedAsWindow = (QAccessible::installFactory(ExitScreenAccessible), true);
     Q_UNUSED(announcedAsWindow);
-    ui->setupUi(this);
     UseProgramFonts(program, *this);
+    ui->setupUi(this);
     ui->Check1->setText(ToQString(parsiva::ExitVisitCaption(InterfaceWording())));
     // Nothing lies under this link, so it takes the frame's own background.
     ui->lblGoToHome->setAutoFillBackground(false);

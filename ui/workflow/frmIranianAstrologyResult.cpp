@@ -38,8 +38,8 @@ int TallestDescription(QLabel& box, int width) {
 frmIranianAstrologyResult::frmIranianAstrologyResult(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program),
       ui(std::make_unique<Ui::frmIranianAstrologyResult>()) {
-    ui->setupUi(this);
     UseProgramFonts(program, *this);
+    ui->setupUi(this);
     setWindowTitle(ShownWindowCaption());
     // The offers follow the banner in the Tab order. Nothing reorders them here: the
     // fully-branded one is always the one seen.

@@ -18,8 +18,8 @@
 
 frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
-    ui->setupUi(this);
     UseProgramFonts(program, *this);
+    ui->setupUi(this);
     setWindowTitle(ShownWindowCaption());
     ui->fraFullBrand->followInTabOrder(ui->Label61);
     // The button shares its access key with the File menu, and Qt would alternate between the

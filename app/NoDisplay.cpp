@@ -104,6 +104,7 @@ struct WatchState {
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
     QByteArray failedLine, noAnswerLine;
+    std::thread watcher;
 };
 
 WatchState& watchState() {
@@ -167,9 +168,16 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     previous(type, context, text);
 }
 
+// On the main thread only: the watcher is gone before the run goes on.
+void stopWatching() {
+    releaseHeld();
+    if (watchState().watcher.joinable())
+        watchState().watcher.join();
+}
+
 // QApplication runs its start-up routines once its platform, and so the display, is open.
 void displayOpened() {
-    releaseHeld();
+    stopWatching();
 }
 Q_COREAPP_STARTUP_FUNCTION(displayOpened)
 
@@ -226,30 +234,21 @@ void watchForAnswer() {
 
 } // namespace
 
-class NoDisplayWatch {
-public:
-    std::thread thread;
-};
-
-NoDisplayGuard::NoDisplayGuard(const QStringList& arguments)
-    : m_watch(std::make_unique<NoDisplayWatch>()) {
+NoDisplayGuard::NoDisplayGuard(const QStringList& arguments) {
     const QString programName =
         arguments.isEmpty() ? QStringLiteral("parsiva") : QFileInfo(arguments.first()).fileName();
     const DisplayChoice choice = readDisplayChoice(arguments);
     WatchState& state = watchState();
-    {
-        std::lock_guard lock(state.mutex);
-        state.failedLine = noDisplayLine(programName, Reason::Failed, choice).toLocal8Bit();
-        state.noAnswerLine = noDisplayLine(programName, Reason::NoAnswer, choice).toLocal8Bit();
-        state.held.clear();
-        state.watching = true;
-        state.previous = qInstallMessageHandler(holdMessage);
-    }
-    m_watch->thread = std::thread(watchForAnswer);
+    std::lock_guard lock(state.mutex);
+    state.failedLine = noDisplayLine(programName, Reason::Failed, choice).toLocal8Bit();
+    state.noAnswerLine = noDisplayLine(programName, Reason::NoAnswer, choice).toLocal8Bit();
+    state.held.clear();
+    state.watching = true;
+    state.previous = qInstallMessageHandler(holdMessage);
+    state.watcher = std::thread(watchForAnswer);
 }
 
 NoDisplayGuard::~NoDisplayGuard() {
     // In case QApplication never ran its start-up routines.
-    releaseHeld();
-    m_watch->thread.join();
+    stopWatching();
 }

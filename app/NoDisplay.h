@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include <memory>
-
 // Watches QApplication being made. When it can open no display (none is named, the named one
 // refuses, or it never answers), the process prints one line on standard error and ends with
 // status 1, in place of Qt's abort and its advice to reinstall. Qt's other messages of that
@@ -15,7 +13,4 @@ public:
     ~NoDisplayGuard();
     NoDisplayGuard(const NoDisplayGuard&) = delete;
     NoDisplayGuard& operator=(const NoDisplayGuard&) = delete;
-
-private:
-    std::unique_ptr<class NoDisplayWatch> m_watch;
 };

@@ -119,7 +119,7 @@ WatchState& watchState() {
     std::_Exit(1);
 }
 
-const char* nullIfEmpty(const QByteArray& text) {
+const char* nullIfNull(const QByteArray& text) {
     return text.isNull() ? nullptr : text.constData();
 }
 
@@ -139,9 +139,9 @@ void releaseHeld() {
     }
     state.wake.notify_all();
     for (const HeldMessage& message : held) {
-        const QMessageLogContext context(nullIfEmpty(message.file), message.line,
-                                         nullIfEmpty(message.function),
-                                         nullIfEmpty(message.category));
+        const QMessageLogContext context(nullIfNull(message.file), message.line,
+                                         nullIfNull(message.function),
+                                         nullIfNull(message.category));
         previous(message.type, context, message.text);
     }
 }

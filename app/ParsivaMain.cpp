@@ -4,6 +4,7 @@
 #include "ui/base/Program.h"
 #include "app/CommandLine.h"
 #include "app/ConfigureApplication.h"
+#include "app/NoDisplay.h"
 #include "app/StartUp.h"
 #include "app/WindowMoves.h"
 
@@ -23,6 +24,7 @@ int ParsivaMain(int argc, char* argv[]) {
         return *request.exitCode;
     }
 
+    const NoDisplayGuard noDisplay(arguments);
     QApplication app(argc, argv);
     ConfigureApplication(app);
 

@@ -1,10 +1,12 @@
-"""End-to-end tests of the command line: a reading file handed to the built program, and the
-options that answer in a terminal without any display."""
+"""End-to-end tests of the command line: a reading file handed to the built program, the
+options that answer in a terminal without any display, and a start with no display to open."""
 
 import os
+import socket
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 from pathlib import Path
 
@@ -116,6 +118,91 @@ class WithoutADisplay(unittest.TestCase):
                 # Nothing went to the other stream: no attempt at a display, no Qt warning.
                 self.assertEqual(result.stderr if code == 0 else result.stdout, "")
         self.assertEqual(self.run_program("--version").stdout, "Parsiva 1.10\n")
+
+
+def x_display_socket(listening):
+    """A local X display that nobody serves: (socket, ":n"). Bound but not listening, it refuses
+    every client; listening, it takes them in and never answers. The name is in the abstract
+    namespace, where libxcb looks first, and goes with the socket."""
+    for number in range(900, 1000):
+        if Path(f"/tmp/.X11-unix/X{number}").exists():
+            continue
+        server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        try:
+            server.bind(f"\0/tmp/.X11-unix/X{number}")
+        except OSError:
+            server.close()
+            continue
+        if listening:
+            server.listen(8)
+        return server, f":{number}"
+    raise AssertionError("no free X display number")
+
+
+class NoDesktop(unittest.TestCase):
+    """Started where there is no desktop: one line on standard error and status 1."""
+
+    def run_program(self, env, *arguments):
+        with tempfile.TemporaryDirectory() as home:
+            runtime = Path(home) / "runtime"
+            runtime.mkdir(mode=0o700)
+            base = {"PATH": "/usr/bin:/bin", "HOME": home, "LANG": "C.UTF-8", "XDG_RUNTIME_DIR": str(runtime)}
+            started = time.monotonic()
+            result = subprocess.run([str(harness.BINARY), *arguments], env={**base, **env}, cwd=home,
+                                    capture_output=True, text=True, timeout=60)
+            return result, time.monotonic() - started
+
+    def test_no_display_named_refused_or_silent(self):
+        refusing, refused = x_display_socket(listening=False)
+        silent, never_answers = x_display_socket(listening=True)
+        cases = [
+            # what the terminal has, what the line says happened, what it names
+            ({}, "no display is named", "(DISPLAY and WAYLAND_DISPLAY are not set)."),
+            ({"DISPLAY": refused}, "no display could be opened", f"(DISPLAY={refused}, WAYLAND_DISPLAY not set)."),
+            # A GNOME session's variables, both displays gone: Qt tries Wayland, then X.
+            ({"XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": "wayland-gone", "DISPLAY": refused},
+             "no display could be opened", f"(DISPLAY={refused}, WAYLAND_DISPLAY=wayland-gone)."),
+            ({"DISPLAY": never_answers}, "the display gave no answer for 5 seconds",
+             f"(DISPLAY={never_answers}, WAYLAND_DISPLAY not set)."),
+        ]
+        with refusing, silent:
+            for env, what, named in cases:
+                with self.subTest(env=env):
+                    result, seconds = self.run_program(env)
+                    self.assertEqual(result.returncode, 1, result.stderr)
+                    self.assertEqual(result.stdout, "")
+                    self.assertEqual(result.stderr, f"parsiva: Parsiva needs a graphical desktop session, "
+                                                    f"but {what} {named}\n")
+                    self.assertLess(seconds, 15)
+
+    def test_other_platforms_still_start(self):
+        # Start-up has run once the update reminder has written its first date.
+        cases = [
+            ("offscreen", None),
+            ("vnc:port=0", None),
+            # Qt's own warning as it passes over the first, held while the platform opens.
+            ("bogus;offscreen", 'qt.qpa.plugin: Could not find the Qt platform plugin "bogus"'),
+        ]
+        for platform, said in cases:
+            with self.subTest(platform=platform), tempfile.TemporaryDirectory() as home:
+                runtime = Path(home) / "runtime"
+                runtime.mkdir(mode=0o700)
+                env = {"PATH": "/usr/bin:/bin", "HOME": home, "LANG": "C.UTF-8", "XDG_RUNTIME_DIR": str(runtime)}
+                errors = Path(home) / "errors"
+                with open(errors, "wb") as log:
+                    process = subprocess.Popen([str(harness.BINARY), "-platform", platform], env=env, cwd=home,
+                                               stdout=subprocess.DEVNULL, stderr=log)
+                try:
+                    wait_for(lambda: process.poll() is not None or
+                             (Path(home) / ".config" / "parsiva" / "parsiva.conf").exists(),
+                             what="start-up to write its first date")
+                    self.assertIsNone(process.poll(), errors.read_text())
+                finally:
+                    harness.stop(process)
+                text = errors.read_text()
+                self.assertNotIn("desktop session", text)
+                if said:
+                    self.assertIn(said, text)
 
 
 if __name__ == "__main__":

@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!lines)
         return 0;
     for (const std::string& line : *lines) {
-        if (line.size() > parsiva::MaxReadingLineBytes || line.find('\r') != std::string::npos)
+        if (line.size() > parsiva::MaxReadingLineBytes ||
+            line.find_first_of("\r\n") != std::string::npos)
             std::abort();
     }
     const parsiva::OpenedReading reading = parsiva::InterpretReadingLines(*lines);

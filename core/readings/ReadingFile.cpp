@@ -81,9 +81,9 @@ std::optional<std::array<std::string, 4>> ReadReadingLines(const ByteSource& sou
                     continue;
                 }
             }
-            if (byte == '\r') {
+            if (byte == '\r' || byte == '\n') {
                 ++current;
-                skipLineFeed = true;
+                skipLineFeed = byte == '\r';
                 continue;
             }
             if (lines[current].size() == MaxReadingLineBytes) {

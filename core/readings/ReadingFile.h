@@ -30,9 +30,10 @@ std::string NameLossQuestion(std::string_view readBack);
 // when reading failed.
 using ByteSource = std::function<std::optional<std::size_t>(std::span<char> buffer)>;
 
-// The first four lines, still encoded. A line ends at CR, and one LF right after it is skipped;
-// lines the file lacks are empty. None when reading fails or a line is longer than
-// MaxReadingLineBytes. Stops pulling bytes once the fourth line is complete.
+// The first four lines, still encoded. A line ends at CR LF, at CR alone or at LF alone, as
+// Windows, old Mac and Linux editors save text; lines the file lacks are empty. None when reading
+// fails or a line is longer than MaxReadingLineBytes. Stops pulling bytes once the fourth line is
+// complete.
 std::optional<std::array<std::string, 4>> ReadReadingLines(const ByteSource& source);
 
 // The decoded lines of a reading file and where they stand in the form's lists.

@@ -8,6 +8,15 @@ inline constexpr std::string_view CheckTheFileMessage = "Please Check The File."
 inline constexpr std::string_view ReadingNotSavedMessage = "The Reading Could Not Be Saved.";
 inline constexpr std::string_view ReportNotPrintedMessage = "The Report Could Not Be Printed.";
 
+// Why a file cannot be used, where the system gives no reason of its own; shown after the file's
+// name on the line below one of the messages above.
+inline constexpr std::string_view NotAReadingFileNameReason = "The name does not end in zod.";
+inline constexpr std::string_view NotAFileReason = "This is a folder or a device, not a file.";
+inline constexpr std::string_view NotAReadingFileReason = "This is not a reading file.";
+inline constexpr std::string_view MissingFolderReason = "The folder does not exist.";
+inline constexpr std::string_view ReadOnlyFolderReason = "Files cannot be saved in this folder.";
+inline constexpr std::string_view ReadOnlyFileReason = "The file is read-only.";
+
 // The question before saving a name the reading file cannot keep as it is.
 inline constexpr std::string_view NameLossIntro =
     "A reading file keeps only some characters. Opened again, this name will read:";

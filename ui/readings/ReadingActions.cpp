@@ -10,8 +10,9 @@
 #include <QTextEdit>
 
 namespace {
-void showCritical(Program& program, QWidget* parent, std::string_view message) {
-    ShowNotice(program, parent, message, parsiva::NoticeIcon::Critical);
+void showCritical(Program& program, QWidget* parent, std::string_view message,
+                  const QString& detail) {
+    ShowNotice(program, parent, message, parsiva::NoticeIcon::Critical, detail);
 }
 } // namespace
 
@@ -24,13 +25,23 @@ void SaveReading(Program& program, QWidget* parent) {
                                        MessageIcon::Information, MessageButtons::YesNo,
                                        ToQString(parsiva::ProgramTitle)) != MessageAnswer::Yes)
         return;
+    // A read-only file stays as its owner protected it, even where its folder would let the
+    // reading replace it.
+    const auto writable = [&program](QWidget* dialog, const QString& path) {
+        const std::optional<QString> problem = SaveChoiceProblem(path);
+        if (problem)
+            showCritical(program, dialog, parsiva::ReadingNotSavedMessage,
+                         FileProblem(path, *problem));
+        return !problem;
+    };
     const QString path = program.services.fileDialogs.getSaveFileName(
         parent, ToQString(parsiva::SaveDialogTitle), ToQString(parsiva::SaveDialogFilter),
-        ToQString(parsiva::ReadingFileExtension));
+        ToQString(parsiva::ReadingFileExtension), writable);
     if (path.isEmpty())
         return;
-    if (!SaveReadingFile(path, program.birthDetails))
-        showCritical(program, parent, parsiva::ReadingNotSavedMessage);
+    if (const FileOutcome saved = SaveReadingFile(path, program.birthDetails); !saved)
+        showCritical(program, parent, parsiva::ReadingNotSavedMessage,
+                     FileProblem(path, saved.problem));
 }
 
 void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {
@@ -38,5 +49,6 @@ void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {
     cursor.clearSelection();
     RTB.setTextCursor(cursor);
     if (!program.services.printer.print(*RTB.document()))
-        showCritical(program, parent, parsiva::ReportNotPrintedMessage);
+        ShowNotice(program, parent, parsiva::ReportNotPrintedMessage,
+                   parsiva::NoticeIcon::Critical);
 }

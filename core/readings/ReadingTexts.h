@@ -16,6 +16,8 @@ inline constexpr std::string_view NotAReadingFileReason = "This is not a reading
 inline constexpr std::string_view MissingFolderReason = "The folder does not exist.";
 inline constexpr std::string_view ReadOnlyFolderReason = "Files cannot be saved in this folder.";
 inline constexpr std::string_view ReadOnlyFileReason = "The file is read-only.";
+// Why printing failed, where the print system gives no reason of its own.
+inline constexpr std::string_view NoPrinterReason = "No printer is set up.";
 
 // The question before saving a name the reading file cannot keep as it is.
 inline constexpr std::string_view NameLossIntro =

@@ -66,11 +66,11 @@ QString FakeFileDialogs::getOpenFileName(QWidget* parent, const QString& title,
     return answer(parent, openAnswer, check);
 }
 
-bool FakePrinter::print(const QTextDocument& document) {
+PrintOutcome FakePrinter::print(const QTextDocument& document) {
     if (!succeed)
-        return false;
+        return {false, problem};
     printedTexts.append(document.toPlainText());
-    return true;
+    return {true, {}};
 }
 
 TestWorld::TestWorld()

@@ -104,8 +104,9 @@ private:
 
 class FakePrinter final : public Printer {
 public:
-    bool print(const QTextDocument& document) override;
+    PrintOutcome print(const QTextDocument& document) override;
     bool succeed = true;
+    QString problem;          // why a failing print failed; empty when no reason is known
     QStringList printedTexts; // the plain text of every document handed over
 };
 

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -252,17 +253,41 @@ TEST_F(Readings, PrintHandsTheWholeReportToThePrinterEvenWithPartSelected) {
     EXPECT_TRUE(report->isVisible());
 }
 
-TEST_F(Readings, APrintThatCannotStartSaysSoAndTheReportStaysOpen) {
+TEST_F(Readings, AFailedPrintSaysWhyWhereKnownAndTheReportKeepsItsPlace) {
     world.printer.succeed = false;
     frmSave* report = annLeeReport();
     ASSERT_NE(report, nullptr);
-    child<QPushButton>(report, "cmdPrint")->click();
-    ASSERT_EQ(world.messages.shown.size(), 1u);
-    EXPECT_EQ(world.messages.shown[0].text, "The Report Could Not Be Printed.");
-    EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(world.messages.shown[0].caption, "Parsiva");
-    EXPECT_EQ(world.messages.shown[0].parent, report);
-    EXPECT_TRUE(report->isVisible());
+    QScrollBar* down = report->richTextBox()->verticalScrollBar();
+    QCoreApplication::processEvents();
+    ASSERT_GT(down->maximum(), 0) << "the report should need scrolling";
+
+    struct Row {
+        const char* problem;
+        const char* message;
+        int scrolledTo; // where the reader has scrolled before pressing Print
+    };
+    const Row rows[] = {
+        {"", "The Report Could Not Be Printed.", 0},
+        {"No printer is set up.", "The Report Could Not Be Printed.\nNo printer is set up.", 0},
+        {"The printer is not accepting jobs.",
+         "The Report Could Not Be Printed.\nThe printer is not accepting jobs.", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.problem);
+        world.messages.shown.clear();
+        world.printer.problem = QString::fromUtf8(row.problem);
+        const int at = row.scrolledTo < 0 ? down->maximum() / 2 : row.scrolledTo;
+        down->setValue(at);
+        QTest::mouseClick(child<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(world.messages.shown.size(), 1u);
+        EXPECT_EQ(world.messages.shown[0].text, row.message);
+        EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(world.messages.shown[0].caption, "Parsiva");
+        EXPECT_EQ(world.messages.shown[0].parent, report);
+        EXPECT_TRUE(report->isVisible());
+        EXPECT_EQ(down->value(), at);
+    }
 }
 
 TEST_F(Readings, SavedReadingOpensAgainOnTheResultFormWithTheSameDetails) {

@@ -6,6 +6,7 @@
 #include "ui/base/Program.h"
 #include "ui/base/UiText.h"
 
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -45,10 +46,22 @@ void SaveReading(Program& program, QWidget* parent) {
 }
 
 void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {
+    // Clearing the selection moves the view to the caret; the reader stays where they were.
+    QScrollBar* across = RTB.horizontalScrollBar();
+    QScrollBar* down = RTB.verticalScrollBar();
+    const int acrossAt = across->value();
+    const int downAt = down->value();
     QTextCursor cursor = RTB.textCursor();
     cursor.clearSelection();
     RTB.setTextCursor(cursor);
-    if (!program.services.printer.print(*RTB.document()))
+    across->setValue(acrossAt);
+    down->setValue(downAt);
+    const PrintOutcome printed = program.services.printer.print(*RTB.document());
+    if (printed)
+        return;
+    if (printed.problem.isEmpty())
         ShowNotice(program, parent, parsiva::ReportNotPrintedMessage,
                    parsiva::NoticeIcon::Critical);
+    else
+        showCritical(program, parent, parsiva::ReportNotPrintedMessage, printed.problem);
 }

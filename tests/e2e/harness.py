@@ -20,6 +20,9 @@ REPO = Path(__file__).resolve().parents[2]
 BINARY = Path(os.environ.get("PARSIVA_BINARY", REPO / "build" / "parsiva"))
 SCREENS = Path(os.environ.get("PARSIVA_SCREENS", BINARY.parent / "e2e-screens"))
 
+# The caption of the birth-details, result and report windows.
+CAPTION = "Parsiva v1.10"
+
 FAKE_OPENER = """#!/bin/sh
 printf '%s\\n' "$1" >> "{log}"
 """
@@ -194,13 +197,31 @@ def press(accessible):
     action.doAction(0)
 
 
+# The session bus of a session whose program runs as another user than the test: that user
+# may connect too.
+SESSION_BUS_FOR_USER = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <include>/usr/share/dbus-1/session.conf</include>
+  <policy context="default">
+    <allow user="{user}"/>
+  </policy>
+</busconfig>
+"""
+
+
 class Session:
     """One desktop session for one test: X server, buses, HOME, PATH with the stand-in opener,
-    and a window manager (openbox) as on a person's desktop unless window_manager is False."""
+    and a window manager (openbox) as on a person's desktop unless window_manager is False.
 
-    def __init__(self, name, window_manager=True):
+    With user, a test run as root starts the program, and the accessibility bus it talks to, as
+    that ordinary user, for whom file modes count; the session's folders belong to that user.
+    Run as anyone else, the test starts everything as itself, already an ordinary user."""
+
+    def __init__(self, name, window_manager=True, user=None):
         self.name = name
         self.window_manager = window_manager
+        self.user = pwd.getpwnam(user) if user and os.geteuid() == 0 else None
         self.wm = None
         self.root = Path(tempfile.mkdtemp(prefix=f"parsiva-e2e-{name}-"))
         self.home = self.root / "home"
@@ -213,9 +234,22 @@ class Session:
         opener = self.bin / "xdg-open"
         opener.write_text(FAKE_OPENER.format(log=self.opened_log))
         opener.chmod(0o755)
+        for path in (self.root, self.home, self.runtime, self.bin, opener):
+            self.give(path)
         self.processes = []
         self.env = None
         self.xvfb = self.dbus = self.atspi = None
+
+    def give(self, path):
+        """Makes a file or folder the program's user's own, as the program would have made it."""
+        if self.user is not None:
+            os.chown(path, self.user.pw_uid, self.user.pw_gid)
+
+    def _as_user(self):
+        """Popen arguments that start a process as the program's user."""
+        if self.user is None:
+            return {}
+        return {"user": self.user.pw_uid, "group": self.user.pw_gid, "extra_groups": []}
 
     # Setting up and tearing down -------------------------------------------------------------
 
@@ -242,8 +276,13 @@ class Session:
         }
         # The session bus is a child of this process, so that it ends with the session.
         read_end, write_end = os.pipe()
+        bus = ["--session"]
+        if self.user is not None:
+            config = self.root / "session-bus.conf"
+            config.write_text(SESSION_BUS_FOR_USER.format(user=self.user.pw_name))
+            bus = [f"--config-file={config}"]
         self.dbus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile", f"--print-address={write_end}"],
+            ["dbus-daemon", *bus, "--nofork", "--nopidfile", f"--print-address={write_end}"],
             pass_fds=(write_end,), env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -254,8 +293,11 @@ class Session:
         self.env = env
         # pyatspi talks to the accessibility bus of this session's D-Bus.
         os.environ.update({k: env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
+        # The accessibility bus lets its owner and root in: owned by the program's user, it
+        # takes both the program and this test.
         self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                      **self._as_user())
         wait_for_accessibility(env)
         if self.window_manager:
             self.start_window_manager()
@@ -315,7 +357,7 @@ class Session:
         """Starts the program in the session's root folder, with these command-line arguments."""
         with open(self.root / f"parsiva-{len(self.processes)}.log", "wb") as log:
             process = subprocess.Popen([str(BINARY), *arguments], env=self.env, cwd=self.root,
-                                       stdout=log, stderr=subprocess.STDOUT)
+                                       stdout=log, stderr=subprocess.STDOUT, **self._as_user())
         self.processes.append(process)
         return process
 
@@ -416,3 +458,42 @@ class Session:
 
 def printing_user_home():
     return Path(pwd.getpwuid(os.getuid()).pw_dir)
+
+
+# The program's first steps, as a person takes them ---------------------------------------------
+
+def run_main(session, *arguments):
+    """Starts the program and waits for its birth-details window: (process, app, window)."""
+    process = session.start(*arguments)
+    app = session.application(process)
+    main = session.window(app, CAPTION, "frame")
+    wait_for(lambda: find(main, "text", "Name"), what="the name box")
+    return process, app, main
+
+
+def enter_ann_lee(session, main):
+    """Types Ann Lee, picks August 23, 1975 and presses Find, all by keyboard."""
+    name_box = find(main, "text", "Name")
+    session.focus_window(CAPTION)
+    wait_for(lambda: name_box.getState().contains(pyatspi.STATE_FOCUSED),
+             what="the keyboard in the name box")
+    session.type("Ann Lee")
+    wait_for(lambda: text_of(name_box) == "Ann Lee", what="the typed name")
+    session.keys("Tab", *["Down"] * 7, "Tab", *["Down"] * 22, "Tab", *["Down"] * 75, "Tab", "space")
+
+
+def wait_result(session, app):
+    """The result window, once it shows."""
+    def result_window():
+        for window in session.windows(app):
+            if window.name == CAPTION and find(window, "push button", "Back"):
+                return window
+        return None
+
+    return wait_for(result_window, what="the result window")
+
+
+def result_texts(window):
+    """The sign, season and god the result window shows."""
+    labels = {label.description: label.name for label in find_all(window, "label")}
+    return [labels.get(field) for field in ("Iranian Astrology Sign", "Season", "God")]

@@ -11,6 +11,7 @@
 #include "ui/workflow/OpenReading.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
@@ -120,6 +121,22 @@ void frmMain::applyOpenedReading(const OpenedReadingFile& opened) {
     ui->cboDate->setCurrentIndex(*opened.Read->DayIndex);
     ui->cboYear->setCurrentIndex(*opened.Read->YearIndex);
     Proceed();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    // Find is drawn as the default button, but outside a dialog Qt gives Enter to no button: the
+    // name box and the closed lists pass it on to the window, which runs Find for them.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const QWidget* from = focusWidget();
+    if (enter && plain &&
+        (from == ui->txtName || from == ui->cboMonth || from == ui->cboDate ||
+         from == ui->cboYear)) {
+        event->accept();
+        cmdProceed_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

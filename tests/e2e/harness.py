@@ -427,6 +427,28 @@ class Session:
         self.xdotool("windowactivate" if self.wm else "windowfocus", "--sync", chosen)
         return chosen
 
+    def frames(self, title):
+        """Where the visible windows of this title lie with the window manager's frame, title
+        bar and close box included: (x, y, width, height) each, in screen pixels."""
+        found = []
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                             env=self.env, capture_output=True, text=True).stdout.split()
+        for window_id in ids:
+            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
+                                      env=self.env, capture_output=True, text=True).stdout
+            values = dict(line.split("=", 1) for line in geometry.split())
+            extents = self.window_property(window_id, "_NET_FRAME_EXTENTS")
+            left, right, top, bottom = ([int(n) for n in extents.split("=", 1)[1].split(",")]
+                                        if "=" in extents else (0, 0, 0, 0))
+            found.append((int(values["X"]) - left, int(values["Y"]) - top,
+                          int(values["WIDTH"]) + left + right, int(values["HEIGHT"]) + top + bottom))
+        return found
+
+    def screen_size(self):
+        width, height = subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env, capture_output=True,
+                                       text=True, check=True).stdout.split()
+        return int(width), int(height)
+
     def type(self, text):
         self.xdotool("type", "--delay", "15", text)
 

@@ -175,6 +175,38 @@ class EndToEnd(unittest.TestCase):
             press(find(exit_screen, "push button", "Exit"))
             self.assertEqual(process.wait(10), 0)
 
+    def assert_every_window_on_screen(self, session, what):
+        width, height = session.screen_size()
+        frames = wait_for(lambda: session.frames(CAPTION), what=f"the frames of {what}")
+        for x, y, w, h in frames:
+            self.assertTrue(x >= 0 and y >= 0 and x + w <= width and y + h <= height,
+                            f"{what}: a window framed at {x},{y} {w}x{h} leaves the {width}x{height} screen")
+
+    def test_every_window_fits_a_1280x1024_screen_at_twice_the_scale(self):
+        with Session("scale2") as session:
+            session.env["QT_SCALE_FACTOR"] = "2"
+            process, app, main = self.run_main(session)
+            self.assert_every_window_on_screen(session, "the main window")
+            self.enter_ann_lee(session, main)
+            self.wait_result(session, app)
+            session.focus_window(CAPTION)
+            session.keys("alt+p")
+            report = session.window(app, CAPTION, "dialog")
+            self.assert_every_window_on_screen(session, "the result and report windows")
+            session.focus_window(CAPTION, report)
+            session.keys("Escape")
+            wait_for(lambda: not any(w.getRoleName() == "dialog" for w in session.windows(app)),
+                     what="the report window to close")
+            session.focus_window(CAPTION)
+            session.keys("alt+x")
+            exit_screen = wait_for(lambda: next((w for w in session.windows(app)
+                                                 if find(w, "push button", "Refer A Friend Now")), None),
+                                   what="the exit screen")
+            self.assert_every_window_on_screen(session, "the exit screen")
+            session.screenshot("exit-screen-scale2")
+            press(find(exit_screen, "push button", "Exit"))
+            self.assertEqual(process.wait(10), 0)
+
     def test_a_stale_reminder_asks_first_and_no_resets_it(self):
         with Session("reminder") as session:
             process, app, main = self.run_main(session)

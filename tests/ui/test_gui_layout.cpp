@@ -13,11 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
 #include <QTextEdit>
@@ -93,7 +95,10 @@ QStringList LayoutFaults(QWidget* window) {
                           .arg(widget->width())
                           .arg(widget->height());
         QWidget* parent = widget->parentWidget();
-        if (!parent->rect().contains(widget->geometry()))
+        // What a scroll area holds may be larger than its view: the rest is scrolled to.
+        const auto* area = qobject_cast<QAbstractScrollArea*>(parent->parentWidget());
+        const bool scrolled = area && area->viewport() == parent;
+        if (!scrolled && !parent->rect().contains(widget->geometry()))
             faults << QStringLiteral("%1 at %2 sticks out of %3 (%4)")
                           .arg(Named(widget), Rect(widget->geometry()), Named(parent),
                                Rect(parent->rect()));
@@ -139,6 +144,29 @@ TEST_P(WindowLayout, ShowsEveryTextWholeAsOpenedAndAtItsSmallest) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout, ::testing::ValuesIn(AllWindows()),
                          [](const auto& info) { return info.param.label; });
+
+// On any screen, at any scale: the whole window, its title bar and close box included, lies in
+// the screen's free area, and the window can be made no larger than that area either.
+TEST_P(WindowLayout, FitsTheScreenItOpensOn) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    ASSERT_NE(window, nullptr);
+    Settle();
+    const QScreen* screen = window->screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect room = screen->availableGeometry();
+    SCOPED_TRACE(QStringLiteral("screen %1 at scale %2")
+                     .arg(Rect(room))
+                     .arg(window->devicePixelRatioF())
+                     .toStdString());
+    EXPECT_TRUE(room.contains(window->frameGeometry()))
+        << Rect(window->frameGeometry()).toStdString();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    EXPECT_LE(window->minimumWidth() + frame.width(), room.width());
+    EXPECT_LE(window->minimumHeight() + frame.height(), room.height());
+    // Whatever does not fit is reachable by scrolling, never cut off.
+    EXPECT_EQ(LayoutFaults(window), QStringList());
+}
 
 TEST(ReportWindow, OpensAtTheTopOfTheReportWithTheCaretAtItsEnd) {
     TestWorld world;

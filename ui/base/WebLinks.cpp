@@ -7,6 +7,7 @@
 #include "ui/base/UiText.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QMenu>
 #include <QWidget>
 
@@ -26,6 +27,16 @@ void ShowPromotions(LinkLabel& Label61, LinkLabel& lblCobrand, LinkLabel& lblFul
     Label61.setText(ToQString(parsiva::Label61Text));
     lblCobrand.setText(ToQString(parsiva::lblCobrandText));
     lblFullBrand.setText(ToQString(parsiva::lblFullBrandText));
+    // At a fractional scale an edge of the offers' frame that falls on half a device pixel is
+    // clipped away, so the frame is drawn a pixel inside its place; and the offers, rounded
+    // outwards, would paint over the frame's edge, so they leave their background to the frame
+    // (the one behind is hidden, so nothing shows through).
+    if (auto* frame = qobject_cast<QFrame*>(lblFullBrand.parentWidget())) {
+        const int inset = frame->frameWidth() + 1;
+        frame->setContentsMargins(inset, inset, inset, inset);
+    }
+    lblFullBrand.setAutoFillBackground(false);
+    lblCobrand.setAutoFillBackground(false);
     BringOfferToFront(lblFullBrand, lblCobrand);
 }
 

@@ -115,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
             "About",
             [](TestWorld& world) -> QWidget* {
                 auto* about = new frmAbout(world.program);
-                about->setAttribute(Qt::WA_DeleteOnClose);
+                // Adopted, so that the test world closes it and no later test finds it open.
+                world.program.adoptWindow(about);
                 about->show();
                 return about;
             },

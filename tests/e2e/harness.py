@@ -22,6 +22,9 @@ REPO = Path(__file__).resolve().parents[2]
 BINARY = Path(os.environ.get("PARSIVA_BINARY", REPO / "build" / "parsiva"))
 SCREENS = Path(os.environ.get("PARSIVA_SCREENS", BINARY.parent / "e2e-screens"))
 
+# The caption of the birth-details, result and report windows.
+CAPTION = "Parsiva v1.10"
+
 FAKE_OPENER = """#!/bin/sh
 printf '%s\\n' "$1" >> "{log}"
 """
@@ -218,17 +221,35 @@ def do_action(accessible, name):
     accessible.queryAction().doAction(action_names(accessible).index(name))
 
 
+# The session bus of a session whose program runs as another user than the test: that user
+# may connect too.
+SESSION_BUS_FOR_USER = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <include>/usr/share/dbus-1/session.conf</include>
+  <policy context="default">
+    <allow user="{user}"/>
+  </policy>
+</busconfig>
+"""
+
+
 class Session:
     """One desktop session for one test: X server, buses, HOME, PATH with the stand-in opener,
     and a window manager (openbox) as on a person's desktop unless window_manager is False.
     With wayland=True a headless Weston takes the X server's place; the program is told to use
-    it, or, with name_platform=False, left to pick it from the session as GNOME leaves it."""
+    it, or, with name_platform=False, left to pick it from the session as GNOME leaves it.
 
-    def __init__(self, name, window_manager=True, wayland=False, name_platform=True):
+    With user, a test run as root starts the program, and the accessibility bus it talks to, as
+    that ordinary user, for whom file modes count; the session's folders belong to that user.
+    Run as anyone else, the test starts everything as itself, already an ordinary user."""
+
+    def __init__(self, name, window_manager=True, wayland=False, name_platform=True, user=None):
         self.name = name
         self.wayland = wayland
         self.name_platform = name_platform
         self.window_manager = window_manager and not wayland
+        self.user = pwd.getpwnam(user) if user and os.geteuid() == 0 else None
         self.wm = self.compositor = None
         self.accessibility_bus = None
         self.root = Path(tempfile.mkdtemp(prefix=f"parsiva-e2e-{name}-"))
@@ -242,9 +263,22 @@ class Session:
         opener = self.bin / "xdg-open"
         opener.write_text(FAKE_OPENER.format(log=self.opened_log))
         opener.chmod(0o755)
+        for path in (self.root, self.home, self.runtime, self.bin, opener):
+            self.give(path)
         self.processes = []
         self.env = None
         self.xvfb = self.dbus = self.atspi = None
+
+    def give(self, path):
+        """Makes a file or folder the program's user's own, as the program would have made it."""
+        if self.user is not None:
+            os.chown(path, self.user.pw_uid, self.user.pw_gid)
+
+    def _as_user(self):
+        """Popen arguments that start a process as the program's user."""
+        if self.user is None:
+            return {}
+        return {"user": self.user.pw_uid, "group": self.user.pw_gid, "extra_groups": []}
 
     # Setting up and tearing down -------------------------------------------------------------
 
@@ -273,8 +307,13 @@ class Session:
             env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb"})
         # The session bus is a child of this process, so that it ends with the session.
         read_end, write_end = os.pipe()
+        bus = ["--session"]
+        if self.user is not None:
+            config = self.root / "session-bus.conf"
+            config.write_text(SESSION_BUS_FOR_USER.format(user=self.user.pw_name))
+            bus = [f"--config-file={config}"]
         self.dbus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile", f"--print-address={write_end}"],
+            ["dbus-daemon", *bus, "--nofork", "--nopidfile", f"--print-address={write_end}"],
             pass_fds=(write_end,), env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -290,8 +329,11 @@ class Session:
             os.environ["DISPLAY"] = env["DISPLAY"]
         else:
             os.environ.pop("DISPLAY", None)
+        # The accessibility bus lets its owner and root in: owned by the program's user, it
+        # takes both the program and this test.
         self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                      **self._as_user())
         self.accessibility_bus = wait_for_accessibility(env)
         if self.window_manager:
             self.start_window_manager()
@@ -384,7 +426,7 @@ class Session:
         with open(self.root / f"parsiva-{number}.log", "wb") as log, \
                 open(self.root / f"parsiva-{number}.err", "wb") as errors:
             process = subprocess.Popen([str(BINARY), *arguments], env=self.env, cwd=self.root,
-                                       stdout=log, stderr=errors)
+                                       stdout=log, stderr=errors, **self._as_user())
         process.errors_path = self.root / f"parsiva-{number}.err"
         self.processes.append(process)
         return process
@@ -459,6 +501,28 @@ class Session:
         self.xdotool("windowactivate" if self.wm else "windowfocus", "--sync", chosen)
         return chosen
 
+    def frames(self, title):
+        """Where the visible windows of this title lie with the window manager's frame, title
+        bar and close box included: (x, y, width, height) each, in screen pixels."""
+        found = []
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                             env=self.env, capture_output=True, text=True).stdout.split()
+        for window_id in ids:
+            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
+                                      env=self.env, capture_output=True, text=True).stdout
+            values = dict(line.split("=", 1) for line in geometry.split())
+            extents = self.window_property(window_id, "_NET_FRAME_EXTENTS")
+            left, right, top, bottom = ([int(n) for n in extents.split("=", 1)[1].split(",")]
+                                        if "=" in extents else (0, 0, 0, 0))
+            found.append((int(values["X"]) - left, int(values["Y"]) - top,
+                          int(values["WIDTH"]) + left + right, int(values["HEIGHT"]) + top + bottom))
+        return found
+
+    def screen_size(self):
+        width, height = subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env, capture_output=True,
+                                       text=True, check=True).stdout.split()
+        return int(width), int(height)
+
     def type(self, text):
         self.xdotool("type", "--delay", "15", text)
 
@@ -506,3 +570,42 @@ class Session:
 
 def printing_user_home():
     return Path(pwd.getpwuid(os.getuid()).pw_dir)
+
+
+# The program's first steps, as a person takes them ---------------------------------------------
+
+def run_main(session, *arguments):
+    """Starts the program and waits for its birth-details window: (process, app, window)."""
+    process = session.start(*arguments)
+    app = session.application(process)
+    main = session.window(app, CAPTION, "frame")
+    wait_for(lambda: find(main, "text", "Name"), what="the name box")
+    return process, app, main
+
+
+def enter_ann_lee(session, main):
+    """Types Ann Lee, picks August 23, 1975 and presses Find, all by keyboard."""
+    name_box = find(main, "text", "Name")
+    session.focus_window(CAPTION)
+    wait_for(lambda: name_box.getState().contains(pyatspi.STATE_FOCUSED),
+             what="the keyboard in the name box")
+    session.type("Ann Lee")
+    wait_for(lambda: text_of(name_box) == "Ann Lee", what="the typed name")
+    session.keys("Tab", *["Down"] * 7, "Tab", *["Down"] * 22, "Tab", *["Down"] * 75, "Tab", "space")
+
+
+def wait_result(session, app):
+    """The result window, once it shows."""
+    def result_window():
+        for window in session.windows(app):
+            if window.name == CAPTION and find(window, "push button", "Back"):
+                return window
+        return None
+
+    return wait_for(result_window, what="the result window")
+
+
+def result_texts(window):
+    """The sign, season and god the result window shows."""
+    labels = {label.description: label.name for label in find_all(window, "label")}
+    return [labels.get(field) for field in ("Iranian Astrology Sign", "Season", "God")]

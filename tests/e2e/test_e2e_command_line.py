@@ -57,7 +57,9 @@ class CommandLine(unittest.TestCase):
             process = session.start("missing.zod")
             app = session.application(process)
             box = self.message_box(session, app)
-            self.assertTrue(find(box, "label", "Please Check The File."), "message text")
+            missing = session.root / "missing.zod"
+            self.assertTrue(find(box, "label", f"Please Check The File.\n{missing}: No such file or directory"),
+                            [text_of(label) for label in find_all(box, "label")])
             # The refusal comes over the main window, which start-up has already shown.
             self.assertIn(("frame", CAPTION), session.window_names(app))
             session.screenshot("argument-missing-file")

@@ -35,6 +35,22 @@ InterfaceLanguage DesktopLanguage() {
     return ChooseLanguage(QLocale::system().uiLanguages());
 }
 
+EarlyCatalogue::EarlyCatalogue(InterfaceLanguage language)
+    : m_locale(language == InterfaceLanguage::Persian ? QLocale(QLocale::Persian, QLocale::Iran)
+                                                      : QLocale::c()) {
+    if (language == InterfaceLanguage::Persian)
+        m_catalogue = Loaded(QStringLiteral("parsiva_fa"), QStringLiteral(":/i18n"));
+}
+
+QString EarlyCatalogue::translate(const char* context, const char* source) const {
+    const QString translation = m_catalogue ? m_catalogue->translate(context, source) : QString();
+    return translation.isEmpty() ? QString::fromUtf8(source) : translation;
+}
+
+QString EarlyCatalogue::number(long long value) const {
+    return m_locale.toString(value);
+}
+
 LanguageInstallation::LanguageInstallation(QCoreApplication& app, InterfaceLanguage language)
     : m_previousLocale(QLocale()) {
     if (language == InterfaceLanguage::English) {

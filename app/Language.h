@@ -19,6 +19,21 @@ InterfaceLanguage ChooseLanguage(const QStringList& uiLanguages);
 // The desktop's choice, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG as Qt reads them.
 InterfaceLanguage DesktopLanguage();
 
+// The program's catalogue for a language, read without an application, for what is printed
+// while one is being made: QCoreApplication::translate needs an application. English reads none.
+class EarlyCatalogue {
+public:
+    explicit EarlyCatalogue(InterfaceLanguage language);
+    // The translation of a marked text, or the text itself.
+    QString translate(const char* context, const char* source) const;
+    // A number in the language's digits.
+    QString number(long long value) const;
+
+private:
+    std::unique_ptr<QTranslator> m_catalogue;
+    QLocale m_locale;
+};
+
 // The application in one language for as long as this lives: the program's catalogue and Qt's
 // own, the locale numbers and month names are written in, and for a window system the layout
 // direction and the fonts. English is the source language: it installs no catalogue. Undone

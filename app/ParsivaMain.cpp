@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/ConfigureApplication.h"
 #include "app/Language.h"
+#include "app/NoDisplay.h"
 #include "app/StartUp.h"
 #include "app/WindowMoves.h"
 
@@ -28,6 +29,12 @@ int ParsivaMain(int argc, char* argv[]) {
         return *answer.exitCode;
     }
 
+    const EarlyCatalogue early(language);
+    const NoDisplayGuard noDisplay(arguments,
+                                   {[&early](const char* context, const char* source) {
+                                        return early.translate(context, source);
+                                    },
+                                    [&early](long long value) { return early.number(value); }});
     QApplication app(argc, argv);
     ConfigureApplication(app);
     const LanguageInstallation installed(app, language);

@@ -91,10 +91,10 @@ void SaveAndReopenReadingFile(benchmark::State& state) {
     for (auto _ : state) {
         if (!SaveReadingFile(path, details))
             state.SkipWithError("saving failed");
-        const auto lines = ReadReadingFile(path);
-        if (!lines)
+        const auto read = ReadReadingFile(path);
+        if (!read.lines)
             state.SkipWithError("reading failed");
-        benchmark::DoNotOptimize(parsiva::InterpretReadingLines(*lines));
+        benchmark::DoNotOptimize(parsiva::InterpretReadingLines(*read.lines));
     }
 }
 BENCHMARK(SaveAndReopenReadingFile)->Unit(benchmark::kMicrosecond);

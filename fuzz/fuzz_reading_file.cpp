@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < lines->size(); ++i) {
             const std::size_t bound =
                 i < 4 ? parsiva::MaxReadingLineBytes : parsiva::MaxExactNameLineBytes;
-            if ((*lines)[i].size() > bound || (*lines)[i].find('\r') != std::string::npos)
+            if ((*lines)[i].size() > bound ||
+                (*lines)[i].find_first_of("\r\n") != std::string::npos)
                 std::abort();
         }
         const parsiva::OpenedReading reading = parsiva::InterpretReadingLines(*lines);

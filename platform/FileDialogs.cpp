@@ -6,35 +6,32 @@
 namespace {
 
 // Qt's own dialog everywhere, so default suffix and filters behave the same on every desktop.
-// It refuses what the program must never be handed, and stays open for another choice.
+// Every way of choosing (the button, Enter, a double click) ends in accept(), where the
+// program's check may refuse the choice and leave the dialog open for another.
 class ReadingFileDialog final : public QFileDialog {
 public:
-    using QFileDialog::QFileDialog;
+    ReadingFileDialog(QWidget* parent, const QString& title, const QString& filter,
+                      const ChoiceCheck& check)
+        : QFileDialog(parent, title, QString(), filter), m_check(check) {}
 
     void accept() override {
         const QStringList files = selectedFiles();
-        if (!files.isEmpty() && !acceptable(QFileInfo(files.first())))
+        // A folder is entered by the dialog itself, and a missing file to open is its own
+        // message.
+        if (!files.isEmpty() && m_check && !QFileInfo(files.first()).isDir() &&
+            (acceptMode() == AcceptSave || QFileInfo::exists(files.first())) &&
+            !m_check(this, files.first()))
             return;
         QFileDialog::accept();
     }
 
 private:
-    bool acceptable(const QFileInfo& chosen) const {
-        // A folder is entered by the dialog itself.
-        if (chosen.isDir())
-            return true;
-        if (chosen.exists())
-            return chosen.isWritable();
-        if (acceptMode() == AcceptOpen)
-            return false;
-        const QFileInfo folder(chosen.absolutePath());
-        return folder.isDir() && folder.isWritable();
-    }
+    ChoiceCheck m_check;
 };
 
 QString run(QWidget* parent, const QString& title, const QString& filter,
-            const QString& defaultSuffix, QFileDialog::AcceptMode mode) {
-    ReadingFileDialog dialog(parent, title, QString(), QtFileDialogs::toQtFilter(filter));
+            const QString& defaultSuffix, QFileDialog::AcceptMode mode, const ChoiceCheck& check) {
+    ReadingFileDialog dialog(parent, title, QtFileDialogs::toQtFilter(filter), check);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
@@ -62,11 +59,11 @@ QString QtFileDialogs::toQtFilter(const QString& filter) {
 }
 
 QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                       const QString& defaultSuffix) {
-    return run(parent, title, filter, defaultSuffix, QFileDialog::AcceptSave);
+                                       const QString& defaultSuffix, const ChoiceCheck& check) {
+    return run(parent, title, filter, defaultSuffix, QFileDialog::AcceptSave, check);
 }
 
 QString QtFileDialogs::getOpenFileName(QWidget* parent, const QString& title, const QString& filter,
-                                       const QString& defaultSuffix) {
-    return run(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen);
+                                       const QString& defaultSuffix, const ChoiceCheck& check) {
+    return run(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen, check);
 }

@@ -1,19 +1,42 @@
 #include "platform/Printer.h"
 
+#include "core/readings/ReadingTexts.h"
+
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 
+#if PARSIVA_WITH_CUPS
+#include <cups/cups.h>
+#endif
+
 #include <memory>
+
+namespace {
+
+// Qt hands the finished job to CUPS and keeps no word of a refusal; CUPS keeps the outcome of the
+// thread's last request, here that hand-over.
+QString PrintSystemProblem() {
+#if PARSIVA_WITH_CUPS
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QString::fromUtf8(cupsLastErrorString());
+#endif
+    return {};
+}
+
+} // namespace
 
 QtPrinter::QtPrinter(QString pdfFile) : m_pdfFile(std::move(pdfFile)) {}
 
-bool QtPrinter::print(const QTextDocument& document) {
+PrintOutcome QtPrinter::print(const QTextDocument& document) {
     std::unique_ptr<QPrinter> printer;
     if (m_pdfFile.isEmpty()) {
         const QPrinterInfo target = QPrinterInfo::defaultPrinter();
         if (target.isNull())
-            return false;
+            return {false,
+                    QCoreApplication::translate(std::string(parsiva::TextScope).c_str(),
+                                                std::string(parsiva::NoPrinterReason).c_str())};
         printer = std::make_unique<QPrinter>(target, QPrinter::HighResolution);
     } else {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -21,8 +44,14 @@ bool QtPrinter::print(const QTextDocument& document) {
         printer->setOutputFileName(m_pdfFile);
     }
     if (!printer->isValid())
-        return false;
+        return {false, {}};
     document.print(printer.get());
     // print() itself is silent when the job cannot start; the printer's state tells.
-    return printer->printerState() != QPrinter::Error;
+    if (printer->printerState() == QPrinter::Error)
+        return {false, {}};
+    if (m_pdfFile.isEmpty()) {
+        if (const QString problem = PrintSystemProblem(); !problem.isEmpty())
+            return {false, problem};
+    }
+    return {true, {}};
 }

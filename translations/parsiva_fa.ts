@@ -68,6 +68,44 @@
     </message>
 </context>
 <context>
+    <name>NoDisplay</name>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>⁨DISPLAY⁩ و ⁨WAYLAND_DISPLAY⁩ تنظیم نشده‌اند</translation>
+    </message>
+    <message>
+        <source>DISPLAY not set</source>
+        <translation>⁨DISPLAY⁩ تنظیم نشده</translation>
+    </message>
+    <message>
+        <source>WAYLAND_DISPLAY not set</source>
+        <translation>⁨WAYLAND_DISPLAY⁩ تنظیم نشده</translation>
+    </message>
+    <message>
+        <source>the display gave no answer for %1 seconds</source>
+        <translation>نمایشگر تا %1 ثانیه پاسخی نداد</translation>
+    </message>
+    <message>
+        <source>no display is named</source>
+        <translation>نام هیچ نمایشگری داده نشده است</translation>
+    </message>
+    <message>
+        <source>no display could be opened</source>
+        <translation>هیچ نمایشگری باز نشد</translation>
+    </message>
+    <message>
+        <source>%1: %2 needs a graphical desktop session, but %3 (%4).
+</source>
+        <extracomment>%1 the command, %2 the program&apos;s title, %3 what went wrong, %4 the displays tried.</extracomment>
+        <translation>⁨%1⁩: %2 به یک نشست میز کار گرافیکی نیاز دارد، اما %3 (⁨%4⁩).
+</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
     <name>OfferFrame</name>
     <message>
         <source>Fully branded offer</source>
@@ -443,6 +481,38 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>لطفاً روز یا ماه درست را وارد کنید!</translation>
+    </message>
+    <message>
+        <source>The name does not end in zod.</source>
+        <translation>نام پرونده به ⁨zod⁩ پایان نمی‌یابد.</translation>
+    </message>
+    <message>
+        <source>This is a folder or a device, not a file.</source>
+        <translation>این یک پوشه یا دستگاه است، نه پرونده.</translation>
+    </message>
+    <message>
+        <source>This is not a reading file.</source>
+        <translation>این پروندهٔ طالع نیست.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>این پوشه وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>Files cannot be saved in this folder.</source>
+        <translation>در این پوشه نمی‌توان پرونده ذخیره کرد.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>این پرونده فقط‌خواندنی است.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>⁨%1⁩: %2</translation>
+    </message>
+    <message>
+        <source>No printer is set up.</source>
+        <translation>هیچ چاپگری راه‌اندازی نشده است.</translation>
     </message>
 </context>
 <context>

@@ -166,9 +166,9 @@ std::optional<EncodedReadingLines> ReadReadingLines(const ByteSource& source) {
                     continue;
                 }
             }
-            if (byte == '\r') {
+            if (byte == '\r' || byte == '\n') {
                 ++current;
-                skipLineFeed = true;
+                skipLineFeed = byte == '\r';
                 continue;
             }
             if (current == ExactNameLineIndex) {

@@ -55,10 +55,10 @@ using ByteSource = std::function<std::optional<std::size_t>(std::span<char> buff
 using EncodedReadingLines = std::array<std::string, 5>;
 
 // The first four lines and a fifth that opens with the encoded tag, still encoded. A line ends
-// at CR, and one LF right after it is skipped; lines the file lacks are empty. None when reading
-// fails or one of the four is longer than MaxReadingLineBytes; a fifth line without the tag or
-// longer than MaxExactNameLineBytes is left empty. Stops pulling bytes once the fifth line is
-// complete or is known to be none.
+// at CR LF, at CR alone or at LF alone, as Windows, old Mac and Linux editors save text; lines
+// the file lacks are empty. None when reading fails or one of the four is longer than
+// MaxReadingLineBytes; a fifth line without the tag or longer than MaxExactNameLineBytes is left
+// empty. Stops pulling bytes once the fifth line is complete or is known to be none.
 std::optional<EncodedReadingLines> ReadReadingLines(const ByteSource& source);
 
 // The decoded lines of a reading file and where they stand in the form's lists.

@@ -115,6 +115,12 @@ class PrivateCups:
             if done.returncode != 0:
                 raise Unavailable(f"{' '.join(command[:4])} failed: {done.stderr.strip()} {self.log()}")
 
+    def reject_jobs(self):
+        """Makes the queue turn every new job away, as an administrator may."""
+        done = self.client("cupsreject", "-h", self.socket, QUEUE)
+        if done.returncode != 0:
+            raise Unavailable(f"cupsreject failed: {done.stderr.strip()} {self.log()}")
+
     def log(self):
         path = self.root / "log" / "error_log"
         return path.read_text(errors="replace")[-2000:] if path.exists() else ""

@@ -58,20 +58,10 @@ def names_date(text, day):
 
 class EndToEnd(unittest.TestCase):
     def run_main(self, session):
-        process = session.start()
-        app = session.application(process)
-        main = session.window(app, CAPTION, "frame")
-        wait_for(lambda: find(main, "text", "Name"), what="the name box")
-        return process, app, main
+        return harness.run_main(session)
 
     def enter_ann_lee(self, session, main):
-        name_box = find(main, "text", "Name")
-        session.focus_window(CAPTION)
-        wait_for(lambda: name_box.getState().contains(harness.pyatspi.STATE_FOCUSED),
-                 what="the keyboard in the name box")
-        session.type("Ann Lee")
-        wait_for(lambda: text_of(name_box) == "Ann Lee", what="the typed name")
-        session.keys("Tab", *["Down"] * 7, "Tab", *["Down"] * 22, "Tab", *["Down"] * 75, "Tab", "space")
+        harness.enter_ann_lee(session, main)
 
     def reach_result(self, session):
         """Starts the program and enters Ann Lee, August 23, 1975: the process, app and result."""
@@ -80,17 +70,10 @@ class EndToEnd(unittest.TestCase):
         return process, app, self.wait_result(session, app)
 
     def result_texts(self, window):
-        labels = {label.description: label.name for label in find_all(window, "label")}
-        return [labels.get(field) for field in ("Iranian Astrology Sign", "Season", "God")]
+        return harness.result_texts(window)
 
     def wait_result(self, session, app):
-        def result_window():
-            for window in session.windows(app):
-                if window.name == CAPTION and find(window, "push button", "Back"):
-                    return window
-            return None
-
-        return wait_for(result_window, what="the result window")
+        return harness.wait_result(session, app)
 
     def test_first_start_writes_todays_date_silently(self):
         with Session("first-start") as session:
@@ -192,6 +175,38 @@ class EndToEnd(unittest.TestCase):
             press(find(exit_screen, "push button", "Exit"))
             self.assertEqual(process.wait(10), 0)
 
+    def assert_every_window_on_screen(self, session, what):
+        width, height = session.screen_size()
+        frames = wait_for(lambda: session.frames(CAPTION), what=f"the frames of {what}")
+        for x, y, w, h in frames:
+            self.assertTrue(x >= 0 and y >= 0 and x + w <= width and y + h <= height,
+                            f"{what}: a window framed at {x},{y} {w}x{h} leaves the {width}x{height} screen")
+
+    def test_every_window_fits_a_1280x1024_screen_at_twice_the_scale(self):
+        with Session("scale2") as session:
+            session.env["QT_SCALE_FACTOR"] = "2"
+            process, app, main = self.run_main(session)
+            self.assert_every_window_on_screen(session, "the main window")
+            self.enter_ann_lee(session, main)
+            self.wait_result(session, app)
+            session.focus_window(CAPTION)
+            session.keys("alt+p")
+            report = session.window(app, CAPTION, "dialog")
+            self.assert_every_window_on_screen(session, "the result and report windows")
+            session.focus_window(CAPTION, report)
+            session.keys("Escape")
+            wait_for(lambda: not any(w.getRoleName() == "dialog" for w in session.windows(app)),
+                     what="the report window to close")
+            session.focus_window(CAPTION)
+            session.keys("alt+x")
+            exit_screen = wait_for(lambda: next((w for w in session.windows(app)
+                                                 if find(w, "push button", "Refer A Friend Now")), None),
+                                   what="the exit screen")
+            self.assert_every_window_on_screen(session, "the exit screen")
+            session.screenshot("exit-screen-scale2")
+            press(find(exit_screen, "push button", "Exit"))
+            self.assertEqual(process.wait(10), 0)
+
     def test_a_stale_reminder_asks_first_and_no_resets_it(self):
         with Session("reminder") as session:
             process, app, main = self.run_main(session)
@@ -230,6 +245,56 @@ class EndToEnd(unittest.TestCase):
             for label in ("Name: Ann Lee", "Sun Sign: SHAHRIVAR (VIRGO)", "God: Khashtra Vairya"):
                 self.assertIn(label, printed)
             self.assertEqual(len(session.windows(app)), 2, "no message: the report stays over the result")
+
+    def print_and_answer_the_refusal(self, session, app):
+        """Presses Print in the report; returns the refusal's text, the report's place before
+        and after, and whether the report is still open, once the refusal is answered."""
+        session.focus_window(CAPTION)
+        session.keys("alt+p")
+        report = session.window(app, CAPTION, "dialog")
+        text = wait_for(lambda: text_of(find(report, "text")) or None, what="the report text")
+        self.assertIn("Name: Ann Lee", text)
+        def upright(bar):
+            x, y, width, height = bar.queryComponent().getExtents(harness.pyatspi.DESKTOP_COORDS)
+            return bar.getState().contains(harness.pyatspi.STATE_SHOWING) and height > width
+
+        down = wait_for(lambda: next((bar for bar in find_all(report, "scroll bar") if upright(bar)), None),
+                        what="the report's scroll bar")
+        before = down.queryValue().currentValue
+        session.focus_window(CAPTION, report)
+        session.keys("alt+p")
+        box = session.window(app, "Parsiva")
+        message = [text_of(label) for label in find_all(box, "label") if text_of(label)]
+        session.screenshot(f"print-refused-{session.name}")
+        session.focus_window("Parsiva")
+        session.click_at(find(box, "push button", "OK"))
+        wait_for(lambda: not any(w.name == "Parsiva" for w in session.windows(app)), what="the message to close")
+        return message, before, down.queryValue().currentValue, report in session.windows(app)
+
+    def test_print_without_a_printer_says_why_and_keeps_the_report_in_place(self):
+        with Session("no-printer") as session:
+            # A print system nobody answers at: no printer at all.
+            session.env["CUPS_SERVER"] = str(session.root / "no-cups.sock")
+            process, app, _ = self.reach_result(session)
+            message, before, after, open_ = self.print_and_answer_the_refusal(session, app)
+            self.assertIn("The Report Could Not Be Printed.\nNo printer is set up.", message)
+            self.assertEqual(before, 0, "the report opens at its top")
+            self.assertEqual(after, before)
+            self.assertTrue(open_)
+
+    def test_print_refused_by_the_print_system_gives_its_reason(self):
+        with Session("rejected") as session, PrivateCups() as cups:
+            cups.reject_jobs()
+            session.env["CUPS_SERVER"] = cups.socket
+            process, app, _ = self.reach_result(session)
+            message, before, after, open_ = self.print_and_answer_the_refusal(session, app)
+            refusal = next((text for text in message if text.startswith("The Report Could Not Be Printed.\n")),
+                           None)
+            self.assertIsNotNone(refusal, message)
+            self.assertIn("not accepting jobs", refusal)
+            self.assertEqual(after, before)
+            self.assertTrue(open_)
+            self.assertEqual(cups.completed_jobs(), [])
 
 
 def rewrite_date(text, today, other):

@@ -15,26 +15,6 @@
 
 namespace hardening {
 
-// The fakes of a TestWorld, with the services a test brings of its own in their place.
-struct ServiceOverrides {
-    FileDialogs* fileDialogs = nullptr;
-    SettingsStore* settings = nullptr;
-    Launcher* launcher = nullptr;
-};
-
-inline Services ServicesOf(TestWorld& world, const ServiceOverrides& own = {}) {
-    return Services{.messages = world.messages,
-                    .instanceLock = world.instanceLock,
-                    .random = world.random,
-                    .process = world.process,
-                    .clock = world.clock,
-                    .launcher = own.launcher ? *own.launcher : world.launcher,
-                    .settings = own.settings ? *own.settings : world.settings,
-                    .fileDialogs = own.fileDialogs ? *own.fileDialogs : world.fileDialogs,
-                    .printer = world.printer,
-                    .clipboard = world.clipboard};
-}
-
 // Closes what a program left open, so its windows cannot reach into the next test.
 inline void CloseEverything(Program& program) {
     program.ending = true;

@@ -97,7 +97,7 @@ for attempt in 1 2 3; do
         >"$work/program.log" 2>&1 &
     pid=$!
     main=$(wait_for 90 xdotool search --onlyvisible --name "$caption") && break
-    grep -q "could not connect to display" "$work/program.log" ||
+    grep -qE "no display could be opened|gave no answer" "$work/program.log" ||
         fail "the birth-details form never appeared: $(cat "$work/program.log")"
     say "the program could not connect to $DISPLAY; trying a fresh X server"
     wait "$pid" 2>/dev/null || true

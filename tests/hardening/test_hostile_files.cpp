@@ -35,10 +35,12 @@ namespace {
 // Open and save dialogs that hand over a path chosen by the test, and can act just before.
 class ScriptedDialogs final : public FileDialogs {
 public:
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                            const ChoiceCheck&) override {
         return saveAnswer;
     }
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&,
+                            const ChoiceCheck&) override {
         if (beforeOpenReturns)
             beforeOpenReturns();
         return openAnswer;
@@ -92,9 +94,10 @@ protected:
                 child<QComboBox>(form, "cboYear")->currentText()};
     }
 
-    void expectCheckTheFile(frmMain* form) {
+    void expectCheckTheFile(frmMain* form, const QString& path, const char* reason) {
         ASSERT_EQ(world.messages.shown.size(), 1u);
-        EXPECT_EQ(world.messages.shown[0].text, "Please Check The File.");
+        EXPECT_EQ(world.messages.shown[0].text,
+                  MessageAboutFile("Please Check The File.", path, reason));
         EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
         EXPECT_EQ(world.messages.shown[0].parent, form);
         EXPECT_EQ(theOnly<frmMain>(), form);
@@ -114,9 +117,12 @@ struct OpenCase {
     // Puts at path what the dialog hands over; may arrange for it to change after the dialog.
     std::function<void(const QString& path, ScriptedDialogs& dialogs)> make;
     const char* message; // null: the reading opens
+    // "Please Check The File." refuses the file, names it and gives this reason, and the form
+    // stays as it was; the birth-details check's messages come with the file's details shown.
+    const char* reason;
     MessageIcon icon;
-    // The form afterwards when refused (a null name is not checked), or the stored details
-    // when the reading opens.
+    // The form afterwards when the birth-details check refuses the file's details, or the
+    // stored details when the reading opens.
     const char* name;
     const char* month;
     const char* day;
@@ -138,10 +144,11 @@ QByteArray NulAfterEveryByte(const QByteArray& bytes) {
 
 class OpenHostile : public FilesFixture, public ::testing::WithParamInterface<OpenCase> {};
 
-TEST_P(OpenHostile, GivesItsMessageOrTheReadingAndKeepsWhatFailed) {
+TEST_P(OpenHostile, GivesItsMessageOrTheReadingAndChangesNothingWhenRefused) {
     const OpenCase& c = GetParam();
     frmMain* form = typedForm();
     ASSERT_NE(form, nullptr);
+    const FormState typed = stateOf(form);
     const QString path = dir.filePath(QStringLiteral("x.zod"));
     c.make(path, dialogs);
 
@@ -161,81 +168,101 @@ TEST_P(OpenHostile, GivesItsMessageOrTheReadingAndKeepsWhatFailed) {
         EXPECT_EQ(result->lblResult(0)->text(), "SHAHRIVAR (VIRGO)");
         return;
     }
+    if (c.reason) {
+        expectCheckTheFile(form, path, c.reason);
+        EXPECT_EQ(stateOf(form), typed);
+        return;
+    }
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text, c.message);
     EXPECT_EQ(world.messages.shown[0].icon, c.icon);
     EXPECT_EQ(theOnly<frmMain>(), form);
     EXPECT_TRUE(OpenWindowsOf<frmIranianAstrologyResult>().isEmpty());
-    FormState expected{c.name ? QString::fromUtf8(c.name) : stateOf(form).name,
-                       QString::fromLatin1(c.month), QString::fromLatin1(c.day),
-                       QString::fromLatin1(c.year)};
-    EXPECT_EQ(stateOf(form), expected);
+    EXPECT_EQ(stateOf(form), (FormState{QString::fromUtf8(c.name), QString::fromLatin1(c.month),
+                                        QString::fromLatin1(c.day), QString::fromLatin1(c.year)}));
 }
 
 constexpr const char* CheckTheFile = "Please Check The File.";
+constexpr const char* NotAReadingFile = "This is not a reading file.";
+constexpr const char* NoSuchFile = "No such file or directory";
 constexpr MessageIcon Critical = MessageIcon::Critical;
+
+// A refused file names no details: the form keeps what was typed.
+OpenCase Refused(const char* label, std::function<void(const QString&, ScriptedDialogs&)> make,
+                 const char* reason) {
+    return {label,   std::move(make), CheckTheFile, reason, Critical,
+            nullptr, nullptr,         nullptr,      nullptr};
+}
+
+OpenCase Opens(const char* label, std::function<void(const QString&, ScriptedDialogs&)> make,
+               const char* name) {
+    return {label, std::move(make), nullptr, nullptr, Critical, name, "August", "23", "1975"};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OpenHostile,
     ::testing::Values(
         // A line that a file lacks reads as empty, and an empty month matches no entry.
-        OpenCase{"EmptyFile", Bytes({}), CheckTheFile, Critical, "", "March", "2", "1950"},
-        OpenCase{"OneLine", Bytes(EncodedLines({"Ann Lee"})), CheckTheFile, Critical, "Ann Lee",
-                 "March", "2", "1950"},
-        OpenCase{"ThreeLines", Bytes(EncodedLines({"Ann Lee", "August", "23"})), CheckTheFile,
-                 Critical, "Ann Lee", "August", "23", "1950"},
-        OpenCase{"NoFinalLineBreak", Bytes(AnnLeeFile.chopped(2)), nullptr, Critical, "Ann Lee",
-                 "August", "23", "1975"},
-        // Only CR ends a line, and the decoder drops the LF bytes: one long name, no date.
-        OpenCase{"LineFeedsOnly", Bytes(QByteArray(AnnLeeFile).replace("\r\n", "\n")), CheckTheFile,
-                 Critical, "Ann LeeAugust231975", "March", "2", "1950"},
-        OpenCase{"BinaryGarbage", Bytes(Garbage(4096, 6)), CheckTheFile, Critical, nullptr, "March",
-                 "2", "1950"},
-        // The decoder drops every code below 85, NUL among them.
-        OpenCase{"NulAfterEveryByte", Bytes(NulAfterEveryByte(AnnLeeFile)), nullptr, Critical,
-                 "Ann Lee", "August", "23", "1975"},
-        OpenCase{"OnlyNulBytes", Bytes(QByteArray(4096, '\0')), CheckTheFile, Critical, "", "March",
-                 "2", "1950"},
+        Refused("EmptyFile", Bytes({}), NotAReadingFile),
+        Refused("OneLine", Bytes(EncodedLines({"Ann Lee"})), NotAReadingFile),
+        Refused("ThreeLines", Bytes(EncodedLines({"Ann Lee", "August", "23"})), NotAReadingFile),
+        Opens("NoFinalLineBreak", Bytes(AnnLeeFile.chopped(2)), "Ann Lee"),
+        // As a Linux editor saves it, and as an old Mac one did.
+        Opens("LineFeedsOnly", Bytes(QByteArray(AnnLeeFile).replace("\r\n", "\n")), "Ann Lee"),
+        Opens("CarriageReturnsOnly", Bytes(QByteArray(AnnLeeFile).replace("\r\n", "\r")),
+              "Ann Lee"),
+        // Random bytes decode to control characters, which must never reach the name box.
+        Refused("BinaryGarbage", Bytes(Garbage(4096, 6)), NotAReadingFile),
+        // The decoder drops every code below 85, NUL among them, but a NUL between CR and LF
+        // makes them two line ends.
+        Refused("NulAfterEveryByte", Bytes(NulAfterEveryByte(AnnLeeFile)), NotAReadingFile),
+        Refused("OnlyNulBytes", Bytes(QByteArray(4096, '\0')), NotAReadingFile),
         // The three bytes of a UTF-8 byte-order mark are read like any others: EF BB BF shift
         // to "š", "f" and "j" in front of the name.
-        OpenCase{"ByteOrderMark", Bytes(QByteArray("\xEF\xBB\xBF") + AnnLeeFile), nullptr, Critical,
-                 "\xC5\xA1"
-                 "fjAnn Lee",
-                 "August", "23", "1975"},
-        OpenCase{"FolderNamedZod",
-                 [](const QString& path, ScriptedDialogs&) { ASSERT_TRUE(QDir().mkdir(path)); },
-                 CheckTheFile, Critical, "Typed", "March", "2", "1950"},
-        OpenCase{"VanishesAfterTheDialog",
-                 [](const QString& path, ScriptedDialogs& dialogs) {
-                     WriteFile(path, AnnLeeFile);
-                     dialogs.beforeOpenReturns = [path] {
-                         EXPECT_TRUE(QFile::exists(path));
-                         QFile::remove(path);
-                     };
-                 },
-                 CheckTheFile, Critical, "Typed", "March", "2", "1950"},
-        OpenCase{"SymlinkToAReading",
-                 [](const QString& path, ScriptedDialogs&) {
-                     const QString target = path + QStringLiteral(".target");
-                     WriteFile(target, AnnLeeFile);
-                     ASSERT_TRUE(QFile::link(target, path));
-                 },
-                 nullptr, Critical, "Ann Lee", "August", "23", "1975"},
-        OpenCase{"DanglingSymlink",
-                 [](const QString& path, ScriptedDialogs&) {
-                     ASSERT_TRUE(QFile::link(path + QStringLiteral(".gone"), path));
-                 },
-                 CheckTheFile, Critical, "Typed", "March", "2", "1950"},
-        OpenCase{"DayMatchesNoEntry", Bytes(EncodedLines({"Ann Lee", "August", "32", "1975"})),
-                 CheckTheFile, Critical, "Ann Lee", "August", "2", "1975"},
-        OpenCase{"YearOutsideTheList", Bytes(EncodedLines({"Ann Lee", "August", "23", "1899"})),
-                 CheckTheFile, Critical, "Ann Lee", "August", "23", "1950"},
-        OpenCase{"MonthInLowerCase", Bytes(EncodedLines({"Ann Lee", "august", "23", "1975"})),
-                 CheckTheFile, Critical, "Ann Lee", "March", "23", "1975"},
-        // Every line matches a list entry, so the birth-details check has the last word.
+        Opens("ByteOrderMark", Bytes(QByteArray("\xEF\xBB\xBF") + AnnLeeFile),
+              "\xC5\xA1"
+              "fjAnn Lee"),
+        Refused(
+            "FolderNamedZod",
+            [](const QString& path, ScriptedDialogs&) { ASSERT_TRUE(QDir().mkdir(path)); },
+            "This is a folder or a device, not a file."),
+        Refused(
+            "VanishesAfterTheDialog",
+            [](const QString& path, ScriptedDialogs& dialogs) {
+                WriteFile(path, AnnLeeFile);
+                dialogs.beforeOpenReturns = [path] {
+                    EXPECT_TRUE(QFile::exists(path));
+                    QFile::remove(path);
+                };
+            },
+            NoSuchFile),
+        Opens(
+            "SymlinkToAReading",
+            [](const QString& path, ScriptedDialogs&) {
+                const QString target = path + QStringLiteral(".target");
+                WriteFile(target, AnnLeeFile);
+                ASSERT_TRUE(QFile::link(target, path));
+            },
+            "Ann Lee"),
+        Refused(
+            "DanglingSymlink",
+            [](const QString& path, ScriptedDialogs&) {
+                ASSERT_TRUE(QFile::link(path + QStringLiteral(".gone"), path));
+            },
+            NoSuchFile),
+        Refused("DayMatchesNoEntry", Bytes(EncodedLines({"Ann Lee", "August", "32", "1975"})),
+                NotAReadingFile),
+        Refused("DayOf40", Bytes(EncodedLines({"Ann Lee", "August", "40", "1975"})),
+                NotAReadingFile),
+        Refused("YearOutsideTheList", Bytes(EncodedLines({"Ann Lee", "August", "23", "1899"})),
+                NotAReadingFile),
+        Refused("MonthInLowerCase", Bytes(EncodedLines({"Ann Lee", "august", "23", "1975"})),
+                NotAReadingFile),
+        // Every line matches a list entry, so the file fills the form and the birth-details
+        // check has the last word.
         OpenCase{"DateTheCalendarLacks", Bytes(EncodedLines({"Ann Lee", "February", "30", "1975"})),
-                 "Please Enter Correct Date Or Month!", MessageIcon::Information, "Ann Lee",
-                 "February", "30", "1975"}),
+                 "Please Enter Correct Date Or Month!", nullptr, MessageIcon::Information,
+                 "Ann Lee", "February", "30", "1975"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(FilesFixture, AHundredMegabyteLineIsRefusedQuicklyWithoutBeingReadIntoMemory) {
@@ -262,7 +289,7 @@ TEST_F(FilesFixture, AHundredMegabyteLineIsRefusedQuicklyWithoutBeingReadIntoMem
     // Refused after the longest line a reading may hold, not after the whole file.
     EXPECT_LT(BytesReadSoFar() - readBefore, 1024u * 1024);
     EXPECT_LT(PeakResidentBytes() - residentBefore, 8u * 1024 * 1024);
-    expectCheckTheFile(form);
+    expectCheckTheFile(form, path, "This is not a reading file.");
     EXPECT_EQ(stateOf(form), before);
 }
 
@@ -292,7 +319,7 @@ TEST_F(FilesFixture, AFifoNamedLikeAReadingIsRefusedWithoutWaitingForAWriter) {
     rescuer.join();
 
     EXPECT_EQ(rescues, 0) << "the open waited on the FIFO for a writer";
-    expectCheckTheFile(form);
+    expectCheckTheFile(form, path, "This is a folder or a device, not a file.");
     EXPECT_EQ(stateOf(form), (FormState{QStringLiteral("Typed"), QStringLiteral("March"),
                                         QStringLiteral("2"), QStringLiteral("1950")}));
 }
@@ -310,6 +337,7 @@ struct SaveSetUp {
 struct SaveCase {
     const char* label;
     std::function<SaveSetUp(const QString& dir)> make;
+    const char* reason; // as the system words it
 };
 
 const QByteArray EarlierReading("an earlier reading, longer than the new one\r\n");
@@ -352,7 +380,8 @@ TEST_P(SaveFault, SaysSoAndKeepsTheEarlierFileByteForByte) {
     setUp.undo();
 
     ASSERT_EQ(world.messages.shown.size(), 1u);
-    EXPECT_EQ(world.messages.shown[0].text, "The Reading Could Not Be Saved.");
+    EXPECT_EQ(world.messages.shown[0].text,
+              MessageAboutFile("The Reading Could Not Be Saved.", setUp.target, GetParam().reason));
     EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(world.messages.shown[0].parent, report);
     EXPECT_TRUE(report->isVisible());
@@ -430,11 +459,13 @@ SaveSetUp FullDisk(const QString& dir) {
     return {path, path, {}, unmount};
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SaveFault,
-                         ::testing::Values(SaveCase{"ParentIsAFile", ParentIsAFile},
-                                           SaveCase{"TargetIsAFolder", TargetIsAFolder},
-                                           SaveCase{"WriteCutShort", WriteCutShort},
-                                           SaveCase{"FullDisk", FullDisk}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveFault,
+    ::testing::Values(SaveCase{"ParentIsAFile", ParentIsAFile, "Not a directory"},
+                      SaveCase{"TargetIsAFolder", TargetIsAFolder,
+                               "Filename refers to a directory"},
+                      SaveCase{"WriteCutShort", WriteCutShort, "File too large"},
+                      SaveCase{"FullDisk", FullDisk, "No space left on device"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace

@@ -46,23 +46,32 @@ bool FakeSettingsStore::write(const QString& application, const QString& section
     return true;
 }
 
-QString FakeFileDialogs::getSaveFileName(QWidget*, const QString& title, const QString& filter,
-                                         const QString& defaultSuffix) {
+QString FakeFileDialogs::answer(QWidget* parent, const QString& chosen, const ChoiceCheck& check) {
+    if (chosen.isEmpty() || !check || check(parent, chosen))
+        return chosen;
+    ++refusals;
+    return {};
+}
+
+QString FakeFileDialogs::getSaveFileName(QWidget* parent, const QString& title,
+                                         const QString& filter, const QString& defaultSuffix,
+                                         const ChoiceCheck& check) {
     calls.push_back({true, title, filter, defaultSuffix});
-    return saveAnswer;
+    return answer(parent, saveAnswer, check);
 }
 
-QString FakeFileDialogs::getOpenFileName(QWidget*, const QString& title, const QString& filter,
-                                         const QString& defaultSuffix) {
+QString FakeFileDialogs::getOpenFileName(QWidget* parent, const QString& title,
+                                         const QString& filter, const QString& defaultSuffix,
+                                         const ChoiceCheck& check) {
     calls.push_back({false, title, filter, defaultSuffix});
-    return openAnswer;
+    return answer(parent, openAnswer, check);
 }
 
-bool FakePrinter::print(const QTextDocument& document) {
+PrintOutcome FakePrinter::print(const QTextDocument& document) {
     if (!succeed)
-        return false;
+        return {false, problem};
     printedTexts.append(document.toPlainText());
-    return true;
+    return {true, {}};
 }
 
 TestWorld::TestWorld()

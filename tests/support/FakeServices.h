@@ -89,19 +89,26 @@ public:
         QString filter;
         QString defaultSuffix;
     };
+    // The answer goes through the caller's check as the real dialog's choice would; a refused
+    // answer counts in refusals and then the user cancels.
     QString getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                            const QString& defaultSuffix) override;
+                            const QString& defaultSuffix, const ChoiceCheck& check) override;
     QString getOpenFileName(QWidget* parent, const QString& title, const QString& filter,
-                            const QString& defaultSuffix) override;
+                            const QString& defaultSuffix, const ChoiceCheck& check) override;
     std::vector<Call> calls;
     QString saveAnswer; // empty: the user cancels
     QString openAnswer; // empty: the user cancels
+    int refusals = 0;
+
+private:
+    QString answer(QWidget* parent, const QString& chosen, const ChoiceCheck& check);
 };
 
 class FakePrinter final : public Printer {
 public:
-    bool print(const QTextDocument& document) override;
+    PrintOutcome print(const QTextDocument& document) override;
     bool succeed = true;
+    QString problem;          // why a failing print failed; empty when no reason is known
     QStringList printedTexts; // the plain text of every document handed over
 };
 
@@ -135,3 +142,23 @@ struct TestWorld {
 private:
     std::unique_ptr<LanguageInstallation> m_language;
 };
+
+// The fakes of a TestWorld, with the services a test brings of its own in their place.
+struct ServiceOverrides {
+    FileDialogs* fileDialogs = nullptr;
+    SettingsStore* settings = nullptr;
+    Launcher* launcher = nullptr;
+};
+
+inline Services ServicesOf(TestWorld& world, const ServiceOverrides& own = {}) {
+    return Services{.messages = world.messages,
+                    .instanceLock = world.instanceLock,
+                    .random = world.random,
+                    .process = world.process,
+                    .clock = world.clock,
+                    .launcher = own.launcher ? *own.launcher : world.launcher,
+                    .settings = own.settings ? *own.settings : world.settings,
+                    .fileDialogs = own.fileDialogs ? *own.fileDialogs : world.fileDialogs,
+                    .printer = world.printer,
+                    .clipboard = world.clipboard};
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QString>
 
 #include <cstddef>
 #include <initializer_list>
@@ -28,4 +30,10 @@ inline QByteArray Garbage(std::size_t size, unsigned seed) {
     for (std::size_t i = 0; i < size; ++i)
         bytes.append(static_cast<char>(engine() & 0xFF));
     return bytes;
+}
+
+// A message about a file as the person reads it: the message, then the file and the reason.
+inline QString MessageAboutFile(const char* message, const QString& path, const QString& reason) {
+    return QString::fromUtf8(message) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+           QStringLiteral(": ") + reason;
 }

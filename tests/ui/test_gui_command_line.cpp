@@ -155,6 +155,7 @@ struct RefusedCase {
     const char* label;
     const char* name;
     enum { Missing, Folder, Refused } kind;
+    const char* reason;
 };
 
 class StartUpWithABadFile : public StartUpWithAFile,
@@ -177,7 +178,8 @@ TEST_P(StartUpWithABadFile, SaysCheckTheFileOverTheShowingMainForm) {
     DeleteClosedWindows();
 
     ASSERT_EQ(world.messages.shown.size(), 1u);
-    EXPECT_EQ(world.messages.shown[0].text, "Please Check The File.");
+    EXPECT_EQ(world.messages.shown[0].text,
+              MessageAboutFile("Please Check The File.", path, c.reason));
     EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(formShowing);
     frmMain* form = theOnly<frmMain>();
@@ -189,9 +191,12 @@ TEST_P(StartUpWithABadFile, SaysCheckTheFileOverTheShowingMainForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StartUpWithABadFile,
-    ::testing::Values(RefusedCase{"Missing", "missing.zod", RefusedCase::Missing},
-                      RefusedCase{"FolderNamedZod", "folder.zod", RefusedCase::Folder},
-                      RefusedCase{"UpperCaseEnding", "june.ZOD", RefusedCase::Refused}),
+    ::testing::Values(RefusedCase{"Missing", "missing.zod", RefusedCase::Missing,
+                                  "No such file or directory"},
+                      RefusedCase{"FolderNamedZod", "folder.zod", RefusedCase::Folder,
+                                  "This is a folder or a device, not a file."},
+                      RefusedCase{"UpperCaseEnding", "june.ZOD", RefusedCase::Refused,
+                                  "The name does not end in zod."}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(StartUpWithAFile, ASecondCopyOnlySaysItIsRunningAndLeavesTheFileAlone) {

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -306,6 +307,89 @@ TEST_P(AccessKeys, TheFileMenusKeyOpensItEveryTimeAndThenFinds) {
     EXPECT_NE(theOnly<frmIranianAstrologyResult>(), nullptr);
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
+}
+
+struct EnterCase {
+    const char* label;
+    const char* from; // the control with the keyboard
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const EnterCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class EnterOnTheForm : public ::testing::TestWithParam<EnterCase> {};
+
+TEST_P(EnterOnTheForm, RunsFindFromTheNameBoxAndEveryList) {
+    const EnterCase& c = GetParam();
+    TestWorld world;
+    frmMain* form = OpenMainForm(world.program);
+    Activate(form);
+    auto* name = form->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    QTest::keyClicks(name, QStringLiteral("Ann Lee"));
+    // The month by keyboard, so the reading shows that the lists were read.
+    QTest::keyClick(name, Qt::Key_Tab);
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+    QWidget* from = form->findChild<QWidget*>(QString::fromLatin1(c.from));
+    from->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(form->focusWidget(), from);
+
+    QTest::keyClick(from, c.key, c.modifiers);
+    DeleteClosedWindows();
+
+    EXPECT_TRUE(world.messages.shown.empty());
+    EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
+    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
+    EXPECT_EQ(world.program.birthDetails.Month, "August");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EnterOnTheForm,
+    ::testing::Values(EnterCase{"ReturnInTheNameBox", "txtName", Qt::Key_Return, Qt::NoModifier},
+                      EnterCase{"KeypadEnterInTheNameBox", "txtName", Qt::Key_Enter,
+                                Qt::KeypadModifier},
+                      EnterCase{"ReturnOnTheMonth", "cboMonth", Qt::Key_Return, Qt::NoModifier},
+                      EnterCase{"ReturnOnTheDay", "cboDate", Qt::Key_Return, Qt::NoModifier},
+                      EnterCase{"ReturnOnTheYear", "cboYear", Qt::Key_Return, Qt::NoModifier}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(EnterKey, RunsFindWithItsChecksAndOnlyPicksInAnOpenList) {
+    TestWorld world;
+    frmMain* form = OpenMainForm(world.program);
+    Activate(form);
+    auto* name = form->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* month = form->findChild<QComboBox*>(QStringLiteral("cboMonth"));
+
+    // Enter runs Find, checks and all: an empty name is refused as the button would refuse it.
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_EQ(world.messages.shown.size(), 1u);
+    EXPECT_EQ(world.messages.shown[0].text, "Please Enter Your Name");
+    EXPECT_EQ(theOnly<frmMain>(), form);
+
+    // In an open list Enter picks the entry and leaves the form as it is.
+    QTest::keyClicks(name, QStringLiteral("Ann Lee"));
+    month->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(month, Qt::Key_Down, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(month->currentText(), "February");
+    DeleteClosedWindows();
+    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(world.messages.shown.size(), 1u);
+
+    // Closed again, the list hands Enter to Find.
+    QTest::keyClick(month, Qt::Key_Return);
+    DeleteClosedWindows();
+    EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
+    EXPECT_EQ(world.program.birthDetails.Month, "February");
 }
 
 // --- The exit screen's placeholders, however the window stands when the person clicks.

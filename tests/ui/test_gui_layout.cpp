@@ -13,14 +13,19 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
 #include <QTextEdit>
+#include <QtMath>
 
 #include <functional>
 #include <string>
@@ -93,7 +98,10 @@ QStringList LayoutFaults(QWidget* window) {
                           .arg(widget->width())
                           .arg(widget->height());
         QWidget* parent = widget->parentWidget();
-        if (!parent->rect().contains(widget->geometry()))
+        // What a scroll area holds may be larger than its view: the rest is scrolled to.
+        const auto* area = qobject_cast<QAbstractScrollArea*>(parent->parentWidget());
+        const bool scrolled = area && area->viewport() == parent;
+        if (!scrolled && !parent->rect().contains(widget->geometry()))
             faults << QStringLiteral("%1 at %2 sticks out of %3 (%4)")
                           .arg(Named(widget), Rect(widget->geometry()), Named(parent),
                                Rect(parent->rect()));
@@ -138,6 +146,93 @@ TEST_P(WindowLayout, ShowsEveryTextWholeAsOpenedAndAtItsSmallest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout, ::testing::ValuesIn(AllWindows()),
+                         [](const auto& info) { return info.param.label; });
+
+// On any screen, at any scale: the whole window, its title bar and close box included, lies in
+// the screen's free area, and the window can be made no larger than that area either.
+TEST_P(WindowLayout, FitsTheScreenItOpensOn) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    ASSERT_NE(window, nullptr);
+    Settle();
+    const QScreen* screen = window->screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect room = screen->availableGeometry();
+    SCOPED_TRACE(QStringLiteral("screen %1 at scale %2")
+                     .arg(Rect(room))
+                     .arg(window->devicePixelRatioF())
+                     .toStdString());
+    EXPECT_TRUE(room.contains(window->frameGeometry()))
+        << Rect(window->frameGeometry()).toStdString();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    EXPECT_LE(window->minimumWidth() + frame.width(), room.width());
+    EXPECT_LE(window->minimumHeight() + frame.height(), room.height());
+    // Whatever does not fit is reachable by scrolling, never cut off.
+    EXPECT_EQ(LayoutFaults(window), QStringList());
+}
+
+// How far the frame's edge on one side stands out from the fill inside the frame: the largest
+// difference in lightness over the device pixels from just outside the edge to a little way in,
+// where a style may draw it at any scale.
+int EdgeContrast(const QImage& image, const QRect& frame, qreal scale, Qt::Edge edge) {
+    const QRectF device(frame.x() * scale, frame.y() * scale, frame.width() * scale,
+                        frame.height() * scale);
+    const QPoint middle = device.center().toPoint();
+    // From the edge's device pixel, this many pixels inwards.
+    const auto at = [&](int inwards) -> QPoint {
+        switch (edge) {
+        case Qt::LeftEdge:
+            return {qFloor(device.left()) + inwards, middle.y()};
+        case Qt::RightEdge:
+            return {qCeil(device.right()) - 1 - inwards, middle.y()};
+        case Qt::TopEdge:
+            return {middle.x(), qFloor(device.top()) + inwards};
+        case Qt::BottomEdge:
+            return {middle.x(), qCeil(device.bottom()) - 1 - inwards};
+        }
+        return {};
+    };
+    const int inside = image.pixelColor(at(qRound(4 * scale))).lightness();
+    int contrast = 0;
+    for (int inwards = -1; inwards <= qCeil(2.5 * scale); ++inwards) {
+        if (image.rect().contains(at(inwards)))
+            contrast =
+                std::max(contrast, std::abs(image.pixelColor(at(inwards)).lightness() - inside));
+    }
+    return contrast;
+}
+
+class OfferFrame : public ::testing::TestWithParam<WindowCase> {};
+
+// The frame round the offers keeps all four of its edges, whatever the scale rounds to.
+TEST_P(OfferFrame, ShowsAllFourEdges) {
+    TestWorld world;
+    QWidget* window = GetParam().open(world);
+    ASSERT_NE(window, nullptr);
+    Settle();
+    auto* frame = window->findChild<QFrame*>(QStringLiteral("fraFullBrand"));
+    ASSERT_NE(frame, nullptr);
+    const QImage image = window->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const QRect where(frame->mapTo(window, QPoint(0, 0)), frame->size());
+    const int left = EdgeContrast(image, where, scale, Qt::LeftEdge);
+    ASSERT_GT(left, 10) << "the left edge should stand out at scale " << scale;
+    for (const Qt::Edge edge : {Qt::RightEdge, Qt::TopEdge, Qt::BottomEdge})
+        EXPECT_GE(EdgeContrast(image, where, scale, edge), left / 2)
+            << "edge " << edge << " at scale " << scale << ", left edge " << left;
+}
+
+std::vector<WindowCase> WindowsWithOffers() {
+    std::vector<WindowCase> found;
+    for (const WindowCase& window : AllWindows()) {
+        if (window.label == "BirthDetails" || window.label == "Report" ||
+            window.label == "ResultShahrivar")
+            found.push_back(window);
+    }
+    return found;
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, OfferFrame, ::testing::ValuesIn(WindowsWithOffers()),
                          [](const auto& info) { return info.param.label; });
 
 TEST(ReportWindow, OpensAtTheTopOfTheReportWithTheCaretAtItsEnd) {

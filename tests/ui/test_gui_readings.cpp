@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -252,17 +253,41 @@ TEST_F(Readings, PrintHandsTheWholeReportToThePrinterEvenWithPartSelected) {
     EXPECT_TRUE(report->isVisible());
 }
 
-TEST_F(Readings, APrintThatCannotStartSaysSoAndTheReportStaysOpen) {
+TEST_F(Readings, AFailedPrintSaysWhyWhereKnownAndTheReportKeepsItsPlace) {
     world.printer.succeed = false;
     frmSave* report = annLeeReport();
     ASSERT_NE(report, nullptr);
-    child<QPushButton>(report, "cmdPrint")->click();
-    ASSERT_EQ(world.messages.shown.size(), 1u);
-    EXPECT_EQ(world.messages.shown[0].text, "The Report Could Not Be Printed.");
-    EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(world.messages.shown[0].caption, "Parsiva");
-    EXPECT_EQ(world.messages.shown[0].parent, report);
-    EXPECT_TRUE(report->isVisible());
+    QScrollBar* down = report->richTextBox()->verticalScrollBar();
+    QCoreApplication::processEvents();
+    ASSERT_GT(down->maximum(), 0) << "the report should need scrolling";
+
+    struct Row {
+        const char* problem;
+        const char* message;
+        int scrolledTo; // where the reader has scrolled before pressing Print
+    };
+    const Row rows[] = {
+        {"", "The Report Could Not Be Printed.", 0},
+        {"No printer is set up.", "The Report Could Not Be Printed.\nNo printer is set up.", 0},
+        {"The printer is not accepting jobs.",
+         "The Report Could Not Be Printed.\nThe printer is not accepting jobs.", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.problem);
+        world.messages.shown.clear();
+        world.printer.problem = QString::fromUtf8(row.problem);
+        const int at = row.scrolledTo < 0 ? down->maximum() / 2 : row.scrolledTo;
+        down->setValue(at);
+        QTest::mouseClick(child<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(world.messages.shown.size(), 1u);
+        EXPECT_EQ(world.messages.shown[0].text, row.message);
+        EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(world.messages.shown[0].caption, "Parsiva");
+        EXPECT_EQ(world.messages.shown[0].parent, report);
+        EXPECT_TRUE(report->isVisible());
+        EXPECT_EQ(down->value(), at);
+    }
 }
 
 TEST_F(Readings, SavedReadingOpensAgainOnTheResultFormWithTheSameDetails) {
@@ -319,7 +344,9 @@ TEST_F(Readings, AFailedSaveSaysSoAndNeverLeavesAPartOrLosesTheEarlierFile) {
     world.fileDialogs.saveAnswer = dir.filePath("plain/ann.zod");
     child<QPushButton>(report, "cmdSave")->click();
     ASSERT_EQ(world.messages.shown.size(), 1u);
-    EXPECT_EQ(world.messages.shown[0].text, "The Reading Could Not Be Saved.");
+    EXPECT_EQ(world.messages.shown[0].text,
+              MessageAboutFile("The Reading Could Not Be Saved.", dir.filePath("plain/ann.zod"),
+                               "The folder does not exist."));
     EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(report->isVisible());
 
@@ -328,11 +355,12 @@ TEST_F(Readings, AFailedSaveSaysSoAndNeverLeavesAPartOrLosesTheEarlierFile) {
     const QByteArray earlier("an earlier reading, longer than the new one\r\n");
     writeFile(path, earlier);
     int writes = 0;
-    const bool saved = SaveReadingFile(path, world.program.birthDetails,
-                                       [&](QIODevice& file, std::string_view bytes) {
-                                           return ++writes < 2 && WriteAllBytes(file, bytes);
-                                       });
+    const FileOutcome saved = SaveReadingFile(path, world.program.birthDetails,
+                                              [&](QIODevice& file, std::string_view bytes) {
+                                                  return ++writes < 2 && WriteAllBytes(file, bytes);
+                                              });
     EXPECT_FALSE(saved);
+    EXPECT_FALSE(saved.problem.isEmpty());
     EXPECT_EQ(writes, 2);
     EXPECT_EQ(contentsOf(path), earlier);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"ann.zod", "plain"}));
@@ -366,7 +394,8 @@ struct OpenCase {
     const char* fileName;
     QByteArray bytes; // empty: no file at all
     const char* message;
-    const char* name; // the name box afterwards
+    const char* reason; // the file's problem on the second line; null: the message has none
+    const char* name;   // the name box afterwards
     const char* month;
     const char* day;
     const char* year;
@@ -374,11 +403,12 @@ struct OpenCase {
 
 class OpenRefused : public Readings, public ::testing::WithParamInterface<OpenCase> {};
 
-// The lists start on March, 2, 1950 so that untouched lists can be told from matched ones.
-TEST_P(OpenRefused, SaysWhyAndStaysOnTheFormWithWhatMatched) {
+// The form starts on a typed name with March, 2, 1950, so that any change shows.
+TEST_P(OpenRefused, SaysWhyAndLeavesTheFormAsItWasOrShowsTheFileProceedRefused) {
     const OpenCase& c = GetParam();
     frmMain* form = mainForm();
     ASSERT_NE(form, nullptr);
+    child<QLineEdit>(form, "txtName")->setText("Typed");
     child<QComboBox>(form, "cboMonth")->setCurrentText("March");
     child<QComboBox>(form, "cboDate")->setCurrentText("2");
     child<QComboBox>(form, "cboYear")->setCurrentText("1950");
@@ -391,8 +421,10 @@ TEST_P(OpenRefused, SaysWhyAndStaysOnTheFormWithWhatMatched) {
     DeleteClosedWindows();
 
     ASSERT_EQ(world.messages.shown.size(), 1u);
-    EXPECT_EQ(world.messages.shown[0].text, c.message);
+    EXPECT_EQ(world.messages.shown[0].text,
+              c.reason ? MessageAboutFile(c.message, path, c.reason) : QString(c.message));
     EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(world.messages.shown[0].parent, form);
     EXPECT_EQ(theOnly<frmMain>(), form);
     EXPECT_EQ(OpenWindowsOf<frmIranianAstrologyResult>().size(), 0);
     EXPECT_EQ(child<QLineEdit>(form, "txtName")->text(), c.name);
@@ -401,26 +433,39 @@ TEST_P(OpenRefused, SaysWhyAndStaysOnTheFormWithWhatMatched) {
     EXPECT_EQ(child<QComboBox>(form, "cboYear")->currentText(), c.year);
 }
 
+constexpr const char* CheckTheFile = "Please Check The File.";
+constexpr const char* NotAReadingFile = "This is not a reading file.";
+
 INSTANTIATE_TEST_SUITE_P(
     Table, OpenRefused,
-    ::testing::Values(
-        OpenCase{"UpperCaseEnding", "ann.ZOD", AnnLeeFile, "Please Check The File.", "", "March",
-                 "2", "1950"},
-        OpenCase{"OtherExtension", "ann.txt", AnnLeeFile, "Please Check The File.", "", "March",
-                 "2", "1950"},
-        OpenCase{"MissingFile", "gone.zod", {}, "Please Check The File.", "", "March", "2", "1950"},
-        OpenCase{"MonthMatchesNoEntry", "ann.zod",
-                 EncodedLines({"Ann Lee", "Augustus", "23", "1975"}), "Please Check The File.",
-                 "Ann Lee", "March", "23", "1975"},
-        OpenCase{"TwoLinesOnly", "ann.zod", EncodedLines({"Ann Lee", "August"}),
-                 "Please Check The File.", "Ann Lee", "August", "2", "1950"},
-        OpenCase{"LineTooLong", "ann.zod", QByteArray(40000, '\x96'), "Please Check The File.", "",
-                 "March", "2", "1950"},
-        // The date is sound, so the name goes to the birth-details check as usual.
-        OpenCase{"EmptyNameLine", "ann.zod", EncodedLines({"", "August", "23", "1975"}),
-                 "Please Enter Your Name", "", "August", "23", "1975"},
-        OpenCase{"ZodWithoutADotIsAccepted", "annzod", EncodedLines({"", "May", "1", "1900"}),
-                 "Please Enter Your Name", "", "May", "1", "1900"}),
+    ::testing::Values(OpenCase{"UpperCaseEnding", "ann.ZOD", AnnLeeFile, CheckTheFile,
+                               "The name does not end in zod.", "Typed", "March", "2", "1950"},
+                      OpenCase{"OtherExtension", "ann.txt", AnnLeeFile, CheckTheFile,
+                               "The name does not end in zod.", "Typed", "March", "2", "1950"},
+                      OpenCase{"MissingFile",
+                               "gone.zod",
+                               {},
+                               CheckTheFile,
+                               "No such file or directory",
+                               "Typed",
+                               "March",
+                               "2",
+                               "1950"},
+                      OpenCase{"MonthMatchesNoEntry", "ann.zod",
+                               EncodedLines({"Ann Lee", "Augustus", "23", "1975"}), CheckTheFile,
+                               NotAReadingFile, "Typed", "March", "2", "1950"},
+                      OpenCase{"TwoLinesOnly", "ann.zod", EncodedLines({"Ann Lee", "August"}),
+                               CheckTheFile, NotAReadingFile, "Typed", "March", "2", "1950"},
+                      OpenCase{"LineTooLong", "ann.zod", QByteArray(40000, '\x96'), CheckTheFile,
+                               NotAReadingFile, "Typed", "March", "2", "1950"},
+                      // The date is sound, so the file fills the form and the name goes to the
+                      // birth-details check as usual.
+                      OpenCase{"EmptyNameLine", "ann.zod",
+                               EncodedLines({"", "August", "23", "1975"}), "Please Enter Your Name",
+                               nullptr, "", "August", "23", "1975"},
+                      OpenCase{"ZodWithoutADotIsAccepted", "annzod",
+                               EncodedLines({"", "May", "1", "1900"}), "Please Enter Your Name",
+                               nullptr, "", "May", "1", "1900"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 QStringList linksIn(QTextEdit& box) {

@@ -113,4 +113,14 @@ TEST(QtPrinterToPdf, AJobThatCannotStartIsReported) {
     EXPECT_FALSE(printer.print(document));
 }
 
+// CTest points CUPS_SERVER at a socket that does not exist, so no print system answers.
+TEST(QtPrinterToTheDefaultPrinter, SaysWhenNoPrinterIsSetUp) {
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("CUPS_SERVER"));
+    QTextDocument document(QStringLiteral("Name: "));
+    QtPrinter printer;
+    const PrintOutcome outcome = printer.print(document);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.problem, "No printer is set up.");
+}
+
 } // namespace

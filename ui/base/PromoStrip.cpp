@@ -11,6 +11,9 @@ LinkLabel* AddOffer(QStackedLayout& stack, const char* name) {
     auto* offer = new LinkLabel(stack.parentWidget());
     offer->setObjectName(QLatin1String(name));
     offer->setMargin(6);
+    // Rounded outwards, an opaque offer would paint over the frame's edge; the one behind is
+    // hidden, so nothing shows through.
+    offer->setAutoFillBackground(false);
     stack.addWidget(offer);
     return offer;
 }
@@ -30,6 +33,10 @@ DiscussionBoardLink::DiscussionBoardLink(QWidget* parent) : LinkLabel(parent) {
 
 OfferFrame::OfferFrame(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
+    // At a fractional scale an edge that falls on half a device pixel is clipped away, so the
+    // frame is drawn a pixel inside its place.
+    const int inset = frameWidth() + 1;
+    setContentsMargins(inset, inset, inset, inset);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* stack = new QStackedLayout(this);
     stack->setObjectName(QStringLiteral("brandLayout"));

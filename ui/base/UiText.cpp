@@ -1,9 +1,11 @@
 #include "ui/base/UiText.h"
 
+#include "core/readings/ReadingTexts.h"
 #include "core/workflow/WorkflowTexts.h"
 #include "ui/base/Program.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 
 QString Translated(std::string_view marked) {
@@ -39,4 +41,14 @@ void ShowNotice(Program& program, QWidget* parent, std::string_view message,
                 parsiva::NoticeIcon icon) {
     program.services.messages.show(parent, Translated(message), ToMessageIcon(icon),
                                    MessageButtons::Ok, ShownProgramTitle());
+}
+
+void ShowNotice(Program& program, QWidget* parent, std::string_view message,
+                parsiva::NoticeIcon icon, const QString& detail) {
+    program.services.messages.show(parent, Translated(message) + QLatin1Char('\n') + detail,
+                                   ToMessageIcon(icon), MessageButtons::Ok, ShownProgramTitle());
+}
+
+QString FileProblem(const QString& path, const QString& problem) {
+    return Translated(parsiva::FileProblemPattern).arg(QDir::toNativeSeparators(path), problem);
 }

@@ -44,3 +44,8 @@ inline MessageIcon ToMessageIcon(parsiva::NoticeIcon icon) {
 // An OK message box captioned with the program's title; the message is a marked text.
 void ShowNotice(Program& program, QWidget* parent, std::string_view message,
                 parsiva::NoticeIcon icon);
+// The same with a second line that says why: detail is a reason, or the line FileProblem makes.
+void ShowNotice(Program& program, QWidget* parent, std::string_view message,
+                parsiva::NoticeIcon icon, const QString& detail);
+// A file as the person knows it, then what is wrong with it.
+QString FileProblem(const QString& path, const QString& problem);

@@ -6,6 +6,9 @@ class QWidget;
 // and to the height its wrapped texts need at that width, and makes that its smallest size.
 // Qt does not carry a wrapped text's height up to a window's minimum size, so without this a
 // window could open, or be shrunk, with the ends of its texts cut off.
+// On a screen too small for that size (a small screen, or a large scale), the window takes the
+// screen's free area instead, in its middle, and its controls scroll within it, texts wrapped
+// to the width there is.
 void FitWindowToTexts(QWidget& window);
 
 class QRect;

@@ -15,6 +15,7 @@
 #include "ui/workflow/OpenReading.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 frmMain::frmMain(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), ui(std::make_unique<Ui::frmMain>()) {
@@ -102,26 +103,33 @@ void frmMain::cmdOpen_Click() {
 }
 
 void frmMain::applyOpenedReading(const OpenedReadingFile& opened) {
-    if (opened.Read)
-        fillInputs(ToQString(opened.Read->Name), opened.Read->MonthIndex, opened.Read->DayIndex,
-                   opened.Read->YearIndex);
-    // A date that matches no list entry would give a reading the file never held.
+    // A refused file leaves the form as it was: only a whole, matching reading fills it.
     if (!opened.Accepted()) {
-        ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical);
+        ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical,
+                   FileProblem(opened.Path, opened.Problem));
         return;
     }
+    ui->txtName->setText(ToQString(opened.Read->Name));
+    ui->cboMonth->setCurrentIndex(*opened.Read->MonthIndex);
+    ui->cboDate->setCurrentIndex(*opened.Read->DayIndex);
+    ui->cboYear->setCurrentIndex(*opened.Read->YearIndex);
     Proceed();
 }
 
-void frmMain::fillInputs(const QString& name, std::optional<int> monthIndex,
-                         std::optional<int> dayIndex, std::optional<int> yearIndex) {
-    ui->txtName->setText(name);
-    if (monthIndex)
-        ui->cboMonth->setCurrentIndex(*monthIndex);
-    if (dayIndex)
-        ui->cboDate->setCurrentIndex(*dayIndex);
-    if (yearIndex)
-        ui->cboYear->setCurrentIndex(*yearIndex);
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    // Find is drawn as the default button, but outside a dialog Qt gives Enter to no button: the
+    // name box and the closed lists pass it on to the window, which runs Find for them.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const QWidget* from = focusWidget();
+    if (enter && plain &&
+        (from == ui->txtName || from == ui->cboMonth || from == ui->cboDate ||
+         from == ui->cboYear)) {
+        event->accept();
+        cmdProceed_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

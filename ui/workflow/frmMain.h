@@ -6,7 +6,6 @@
 #include <QMainWindow>
 
 #include <memory>
-#include <optional>
 
 class Program;
 namespace Ui {
@@ -25,7 +24,8 @@ public:
     // Shows the refusal message itself; true when the input is accepted.
     bool ValidateBirthDetails();
     void bringPromotionToFront(parsiva::CoBrandFront front);
-    // Puts what a reading file held into the inputs, then runs Proceed, or refuses the file.
+    // Puts what an accepted reading file held into the inputs and runs Proceed; a refused file
+    // changes nothing and is named in the message with the reason.
     void applyOpenedReading(const OpenedReadingFile& opened);
 
 public slots:
@@ -36,13 +36,11 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
-    // A list given no position keeps its entry.
-    void fillInputs(const QString& name, std::optional<int> monthIndex, std::optional<int> dayIndex,
-                    std::optional<int> yearIndex);
 
     Program& m_program;
     std::unique_ptr<Ui::frmMain> ui;

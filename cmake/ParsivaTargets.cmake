@@ -47,8 +47,14 @@ if(PARSIVA_SOURCE_DATE_EPOCH STREQUAL "" OR NOT UNIX)
                    "the build and the package carry the times of this machine")
 else()
     message(STATUS "Source date (SOURCE_DATE_EPOCH) for rcc and CPack: ${PARSIVA_SOURCE_DATE_EPOCH}")
-    # rcc reads it only from its environment, so the targets run it through this wrapper.
-    set(PARSIVA_RCC ${PROJECT_BINARY_DIR}/rcc-at-source-date)
+    # rcc reads it only from its environment, so the targets run it through this wrapper. Its
+    # name holds the time: when that changes, so does the target's rcc, and rcc runs again.
+    set(PARSIVA_RCC ${PROJECT_BINARY_DIR}/rcc-at-${PARSIVA_SOURCE_DATE_EPOCH})
+    file(GLOB stale ${PROJECT_BINARY_DIR}/rcc-at-*)
+    list(REMOVE_ITEM stale ${PARSIVA_RCC})
+    if(stale)
+        file(REMOVE ${stale})
+    endif()
     file(GENERATE OUTPUT ${PARSIVA_RCC}
          CONTENT "#!/bin/sh\nSOURCE_DATE_EPOCH=${PARSIVA_SOURCE_DATE_EPOCH} exec \"$<TARGET_FILE:Qt6::rcc>\" \"$@\"\n"
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE

@@ -3,6 +3,7 @@
 # what a target compiles with from the one line that names it:
 #   parsiva_layer(target folder)   a layer's library: its include root, then parsiva_target
 #   parsiva_target(target)         any other target of ours: warnings, sanitizers, paths
+#   parsiva_test_code(target)      a test's own code: parsiva_target, without optimization
 #   parsiva_fuzzed(target)         code a libFuzzer target explores: coverage instrumentation
 include_guard(GLOBAL)
 
@@ -86,6 +87,16 @@ function(parsiva_target target)
     endif()
     if(PARSIVA_RCC)
         set_property(TARGET ${target} PROPERTY AUTORCC_EXECUTABLE ${PARSIVA_RCC})
+    endif()
+endfunction()
+
+# parsiva_test_code(target): a test's own code, compiled without optimization: it runs for
+# moments, and optimizing it took most of a build's time. The code under test keeps the build's
+# optimization, and so does everything in a benchmark build, whose benchmarks use the fakes.
+function(parsiva_test_code target)
+    parsiva_target(${target})
+    if(NOT PARSIVA_BENCH)
+        target_compile_options(${target} PRIVATE -O0)
     endif()
 endfunction()
 

@@ -43,9 +43,11 @@ else()
         endif()
     endif()
 endif()
-if(PARSIVA_SOURCE_DATE_EPOCH STREQUAL "" OR NOT UNIX)
+if(PARSIVA_SOURCE_DATE_EPOCH STREQUAL "")
     message(STATUS "No commit time (not a git checkout, no SOURCE_DATE_EPOCH): "
                    "the build and the package carry the times of this machine")
+elseif(NOT UNIX)
+    message(STATUS "Source date (SOURCE_DATE_EPOCH) for CPack: ${PARSIVA_SOURCE_DATE_EPOCH}")
 else()
     message(STATUS "Source date (SOURCE_DATE_EPOCH) for rcc and CPack: ${PARSIVA_SOURCE_DATE_EPOCH}")
     # rcc reads it only from its environment, so the targets run it through this wrapper. Its

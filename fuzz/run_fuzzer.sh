@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# run_fuzzer.sh FUZZER SEED-CORPUS SECONDS: fuzzes for a bounded time from a copy of the seeds,
-# so the committed corpus stays small; a crash leaves its input in fuzz-crashes/ of the build.
+# run_fuzzer.sh FUZZER SEED-CORPUS: fuzzes for PARSIVA_FUZZ_SECONDS (default 30) from a copy of
+# the seeds, so the committed corpus stays small; a crash leaves its input in fuzz-crashes/ of
+# the build.
 set -euo pipefail
-fuzzer="$1" seeds="$2" seconds="$3"
+fuzzer="$1" seeds="$2" seconds="${PARSIVA_FUZZ_SECONDS:-30}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/corpus" fuzz-crashes

@@ -15,10 +15,19 @@
 
 using namespace hardening;
 
+// GCC says AddressSanitizer is on with a macro, clang through __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define PARSIVA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PARSIVA_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 void ExpectLittleGrowth(std::size_t residentBefore) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(PARSIVA_ADDRESS_SANITIZER)
     // AddressSanitizer keeps freed memory in quarantine, so the resident set tells nothing here;
     // its leak check at exit stands in.
     (void)residentBefore;

@@ -5,6 +5,12 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 
+// Outside any namespace, as the resource macro requires; the reference also keeps the catalogues
+// in the link of the static library.
+static void InitCatalogueResource() {
+    Q_INIT_RESOURCE(parsiva_translations);
+}
+
 namespace {
 
 // Noto Sans Arabic UI sets Persian well but has no Latin letters, which DejaVu Sans then gives.
@@ -12,6 +18,8 @@ const QStringList PersianFontFamilies{QStringLiteral("Noto Sans Arabic UI"),
                                       QStringLiteral("DejaVu Sans")};
 
 std::unique_ptr<QTranslator> Loaded(const QString& name, const QString& folder) {
+    static const bool resourcesReady = (InitCatalogueResource(), true);
+    Q_UNUSED(resourcesReady);
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(name, folder))
         return nullptr;

@@ -7,7 +7,7 @@ namespace parsiva {
 
 namespace {
 
-constexpr std::array<SignRecord, 12> kCatalogue{
+constexpr std::array<SignRecord, 12> Catalogue{
     SignRecord{
         "Farvardin", "(Aries)", "Farvardin",
         "If you were born between March 21 and April 20, your sign is Farvardin, the first "
@@ -141,12 +141,12 @@ constexpr std::array<SignRecord, 12> kCatalogue{
         "without a clear goal you may drift from one path to the next."},
 };
 
-bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
+bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // Every letter in a heading is ASCII, so no locale is needed.
-std::string toUpperAscii(std::string text) {
+std::string ToUpperAscii(std::string text) {
     for (char& c : text) {
         if (c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
@@ -158,11 +158,11 @@ std::string toUpperAscii(std::string text) {
 } // namespace
 
 const std::array<SignRecord, 12>& SignCatalogue() {
-    return kCatalogue;
+    return Catalogue;
 }
 
 const SignRecord* FindSign(std::string_view persianName) {
-    for (const SignRecord& record : kCatalogue) {
+    for (const SignRecord& record : Catalogue) {
         if (record.PersianName == persianName) {
             return &record;
         }
@@ -171,13 +171,13 @@ const SignRecord* FindSign(std::string_view persianName) {
 }
 
 std::string SeasonOf(std::string_view persianName) {
-    if (isOneOf(persianName, {"Farvardin", "Ordibehesht", "Khordad"})) {
+    if (IsOneOf(persianName, {"Farvardin", "Ordibehesht", "Khordad"})) {
         return "Spring";
     }
-    if (isOneOf(persianName, {"Tir", "Mordad", "Shahrivar"})) {
+    if (IsOneOf(persianName, {"Tir", "Mordad", "Shahrivar"})) {
         return "Summer";
     }
-    if (isOneOf(persianName, {"Mehr", "Aban", "Azar"})) {
+    if (IsOneOf(persianName, {"Mehr", "Aban", "Azar"})) {
         return "Fall";
     }
     return "Winter";
@@ -191,7 +191,7 @@ std::optional<ReadingResult> ComposeReading(std::string_view persianName) {
     ReadingResult result;
     result.SignName = std::string(persianName);
     result.Heading =
-        toUpperAscii(std::string(record->PersianName) + " " + std::string(record->WesternSign));
+        ToUpperAscii(std::string(record->PersianName) + " " + std::string(record->WesternSign));
     result.Season = SeasonOf(persianName);
     result.Deity = std::string(record->Deity);
     result.Description = std::string(record->Description);

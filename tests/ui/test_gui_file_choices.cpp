@@ -162,12 +162,12 @@ TEST_F(FileChoices, AnUnreadableFileIsRefusedEveryWayAndAReadOnlyOneOpens) {
         typeName(dialog, readOnly);
         pressEnter(dialog);
     });
-    QTest::mouseClick(child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
     DeleteClosedWindows();
 
     EXPECT_TRUE(m_sawDialog);
     EXPECT_EQ(world.messages.shown.size(), 3u);
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->lblResult(0)->text(), "TIR (CANCER)");
     EXPECT_EQ(program.birthDetails.Name, "Cyrus");
@@ -209,7 +209,7 @@ TEST_F(FileChoices, ReadOnlyFoldersAndFilesAndMissingFoldersAreRefusedUntilAGood
         typeName(dialog, dir.filePath(QStringLiteral("ann")));
         pressEnter(dialog);
     });
-    QTest::mouseClick(child<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(report, "cmdSave"), Qt::LeftButton);
 
     EXPECT_TRUE(m_sawDialog);
     EXPECT_EQ(world.messages.shown.size(), 3u);

@@ -238,7 +238,7 @@ TEST(AccessKeys, AltFOpensTheFileMenuEveryTimeAndFThenFinds) {
     ASSERT_EQ(QApplication::activePopupWidget(), fileMenu);
     QTest::keyClick(fileMenu, Qt::Key_F);
     DeleteClosedWindows();
-    EXPECT_NE(theOnly<frmIranianAstrologyResult>(), nullptr);
+    EXPECT_NE(TheOnly<frmIranianAstrologyResult>(), nullptr);
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
 }
@@ -276,7 +276,7 @@ TEST_P(EnterOnTheForm, RunsFindFromTheNameBoxAndEveryList) {
 
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
     EXPECT_EQ(world.program.birthDetails.Month, "August");
@@ -303,7 +303,7 @@ TEST(EnterKey, RunsFindWithItsChecksAndOnlyPicksInAnOpenList) {
     QTest::keyClick(name, Qt::Key_Return);
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text, "Please Enter Your Name");
-    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(TheOnly<frmMain>(), form);
 
     // In an open list Enter picks the entry and leaves the form as it is.
     QTest::keyClicks(name, QStringLiteral("Ann Lee"));
@@ -316,7 +316,7 @@ TEST(EnterKey, RunsFindWithItsChecksAndOnlyPicksInAnOpenList) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(month->currentText(), "February");
     DeleteClosedWindows();
-    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(TheOnly<frmMain>(), form);
     EXPECT_EQ(world.messages.shown.size(), 1u);
 
     // Closed again, the list hands Enter to Find.

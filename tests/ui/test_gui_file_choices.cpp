@@ -103,17 +103,20 @@ protected:
         auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
         ASSERT_NE(list, nullptr);
         QModelIndex item;
-        // The dialog lists a folder's files as its model finds them.
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            const QAbstractItemModel* model = list->model();
-            for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
-                const QModelIndex at = model->index(row, 0, list->rootIndex());
-                if (at.data().toString() == QFileInfo(path).fileName())
-                    item = at;
-            }
-            return item.isValid();
-        })) << "the dialog never listed "
-            << path.toStdString();
+        // The dialog lists a folder's files as its model's own thread finds them, which on a busy
+        // machine can take seconds.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QAbstractItemModel* model = list->model();
+                for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+                    const QModelIndex at = model->index(row, 0, list->rootIndex());
+                    if (at.data().toString() == QFileInfo(path).fileName())
+                        item = at;
+                }
+                return item.isValid();
+            },
+            30000))
+            << "the dialog never listed " << path.toStdString();
         const QPoint at = list->visualRect(item).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);

@@ -37,7 +37,7 @@ struct DisplayChoice {
     QString platform, platformSource;
 };
 
-DisplayChoice readDisplayChoice(const QStringList& arguments) {
+DisplayChoice ReadDisplayChoice(const QStringList& arguments) {
     DisplayChoice choice{qEnvironmentVariable("DISPLAY"), QStringLiteral("DISPLAY"),
                          qEnvironmentVariable("WAYLAND_DISPLAY"),
                          qEnvironmentVariable("QT_QPA_PLATFORM"),
@@ -58,7 +58,7 @@ DisplayChoice readDisplayChoice(const QStringList& arguments) {
     return choice;
 }
 
-QString named(const QString& source, const QString& value) {
+QString Named(const QString& source, const QString& value) {
     return source + (source.startsWith(u'-') ? u' ' : u'=') + value;
 }
 
@@ -66,7 +66,7 @@ enum class Reason { Failed, NoAnswer };
 
 // Marked for the catalogues; looked up through the guard's lookup, since no application exists
 // yet to translate them.
-QString noDisplayLine(const QString& programName, Reason reason, const DisplayChoice& choice,
+QString NoDisplayLine(const QString& programName, Reason reason, const DisplayChoice& choice,
                       const NoDisplayText& text) {
     const bool noneNamed = choice.display.isEmpty() && choice.waylandDisplay.isEmpty();
     QStringList tried;
@@ -74,13 +74,13 @@ QString noDisplayLine(const QString& programName, Reason reason, const DisplayCh
         tried << text(QT_TRANSLATE_NOOP("NoDisplay", "DISPLAY and WAYLAND_DISPLAY are not set"));
     } else {
         tried << (choice.display.isEmpty() ? text(QT_TRANSLATE_NOOP("NoDisplay", "DISPLAY not set"))
-                                           : named(choice.displaySource, choice.display));
+                                           : Named(choice.displaySource, choice.display));
         tried << (choice.waylandDisplay.isEmpty()
                       ? text(QT_TRANSLATE_NOOP("NoDisplay", "WAYLAND_DISPLAY not set"))
-                      : named(QStringLiteral("WAYLAND_DISPLAY"), choice.waylandDisplay));
+                      : Named(QStringLiteral("WAYLAND_DISPLAY"), choice.waylandDisplay));
     }
     if (!choice.platform.isEmpty())
-        tried << named(choice.platformSource, choice.platform);
+        tried << Named(choice.platformSource, choice.platform);
     const QString what =
         reason == Reason::NoAnswer
             ? text(QT_TRANSLATE_NOOP("NoDisplay", "the display gave no answer for %1 seconds"))
@@ -112,7 +112,7 @@ struct WatchState {
     std::thread watcher;
 };
 
-WatchState& watchState() {
+WatchState& TheWatchState() {
     static WatchState state;
     return state;
 }
@@ -124,13 +124,13 @@ WatchState& watchState() {
     std::_Exit(1);
 }
 
-const char* nullIfNull(const QByteArray& text) {
+const char* NullIfNull(const QByteArray& text) {
     return text.isNull() ? nullptr : text.constData();
 }
 
 // Ends the watch: the previous handler comes back and gets the held messages in order.
-void releaseHeld() {
-    WatchState& state = watchState();
+void ReleaseHeld() {
+    WatchState& state = TheWatchState();
     std::vector<HeldMessage> held;
     QtMessageHandler previous = nullptr;
     {
@@ -144,15 +144,15 @@ void releaseHeld() {
     }
     state.wake.notify_all();
     for (const HeldMessage& message : held) {
-        const QMessageLogContext context(nullIfNull(message.file), message.line,
-                                         nullIfNull(message.function),
-                                         nullIfNull(message.category));
+        const QMessageLogContext context(NullIfNull(message.file), message.line,
+                                         NullIfNull(message.function),
+                                         NullIfNull(message.category));
         previous(message.type, context, message.text);
     }
 }
 
-void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    WatchState& state = watchState();
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    WatchState& state = TheWatchState();
     std::unique_lock lock(state.mutex);
     if (state.watching) {
         if (type == QtFatalMsg &&
@@ -165,7 +165,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
             return;
         }
         lock.unlock();
-        releaseHeld();
+        ReleaseHeld();
         lock.lock();
     }
     const QtMessageHandler previous = state.previous;
@@ -174,26 +174,26 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }
 
 // On the main thread only: the watcher is gone before the run goes on.
-void stopWatching() {
-    releaseHeld();
-    if (watchState().watcher.joinable())
-        watchState().watcher.join();
+void StopWatching() {
+    ReleaseHeld();
+    if (TheWatchState().watcher.joinable())
+        TheWatchState().watcher.join();
 }
 
 // QApplication runs its start-up routines once its platform, and so the display, is open.
-void displayOpened() {
-    stopWatching();
+void DisplayOpened() {
+    StopWatching();
 }
-Q_COREAPP_STARTUP_FUNCTION(displayOpened)
+Q_COREAPP_STARTUP_FUNCTION(DisplayOpened)
 
-std::chrono::nanoseconds processorTime() {
+std::chrono::nanoseconds ProcessorTime() {
     timespec time{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
     return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
 }
 
 // The bytes this process has read so far (rchar), or -1; ownRead is what this look took.
-long long bytesRead(long long& ownRead) {
+long long BytesRead(long long& ownRead) {
     const int file = open("/proc/self/io", O_RDONLY | O_CLOEXEC);
     if (file < 0)
         return -1;
@@ -210,20 +210,20 @@ long long bytesRead(long long& ownRead) {
 
 // A display that never answers leaves the process waiting: no processor time, nothing read.
 // A slow start (under valgrind, on a busy machine, over a slow link) shows one or the other.
-void watchForAnswer() {
-    WatchState& state = watchState();
+void WatchForAnswer() {
+    WatchState& state = TheWatchState();
     std::unique_lock lock(state.mutex);
     auto lastSign = std::chrono::steady_clock::now();
-    auto cpu = processorTime();
+    auto cpu = ProcessorTime();
     long long ownRead = 0;
-    long long readSoFar = bytesRead(ownRead);
+    long long readSoFar = BytesRead(ownRead);
     while (state.watching) {
         state.wake.wait_for(lock, Tick);
         if (!state.watching)
             break;
-        const auto nowCpu = processorTime();
+        const auto nowCpu = ProcessorTime();
         long long nowOwnRead = 0;
-        const long long nowRead = bytesRead(nowOwnRead);
+        const long long nowRead = BytesRead(nowOwnRead);
         const bool busy = nowCpu - cpu >= BusyTick;
         const bool reading = readSoFar >= 0 && nowRead > readSoFar + ownRead;
         cpu = nowCpu;
@@ -242,18 +242,18 @@ void watchForAnswer() {
 NoDisplayGuard::NoDisplayGuard(const QStringList& arguments, const NoDisplayText& text) {
     const QString programName =
         arguments.isEmpty() ? QStringLiteral("parsiva") : QFileInfo(arguments.first()).fileName();
-    const DisplayChoice choice = readDisplayChoice(arguments);
-    WatchState& state = watchState();
+    const DisplayChoice choice = ReadDisplayChoice(arguments);
+    WatchState& state = TheWatchState();
     std::lock_guard lock(state.mutex);
-    state.failedLine = noDisplayLine(programName, Reason::Failed, choice, text).toLocal8Bit();
-    state.noAnswerLine = noDisplayLine(programName, Reason::NoAnswer, choice, text).toLocal8Bit();
+    state.failedLine = NoDisplayLine(programName, Reason::Failed, choice, text).toLocal8Bit();
+    state.noAnswerLine = NoDisplayLine(programName, Reason::NoAnswer, choice, text).toLocal8Bit();
     state.held.clear();
     state.watching = true;
-    state.previous = qInstallMessageHandler(holdMessage);
-    state.watcher = std::thread(watchForAnswer);
+    state.previous = qInstallMessageHandler(HoldMessage);
+    state.watcher = std::thread(WatchForAnswer);
 }
 
 NoDisplayGuard::~NoDisplayGuard() {
     // In case QApplication never ran its start-up routines.
-    stopWatching();
+    StopWatching();
 }

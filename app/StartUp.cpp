@@ -16,7 +16,7 @@ bool StartUp(Program& program, const std::optional<QString>& readingPath) {
     }
     program.services.random.seedFromClock();
     RunUpdateReminder(program);
-    program.moves().ShowMainForm();
+    program.moves().showMainForm();
     frmMain* form = program.newestWindow<frmMain>();
     CoBrand_Randomize(program, *form);
     if (readingPath)

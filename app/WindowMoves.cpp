@@ -9,34 +9,34 @@
 
 #include <memory>
 
-void WindowMoves::ShowResultForm() {
+void WindowMoves::showResultForm() {
     auto* result = new frmIranianAstrologyResult(m_program);
     m_program.adoptWindow(result);
     result->showReading(m_program.readingResult);
     result->show();
 }
 
-void WindowMoves::ShowMainForm() {
+void WindowMoves::showMainForm() {
     auto* form = new frmMain(m_program);
     m_program.adoptWindow(form);
     form->show();
     form->activateWindow();
 }
 
-void WindowMoves::ShowReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) {
+void WindowMoves::showReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) {
     auto* report = new frmSave(m_program, resultWindow, captions);
     m_program.adoptWindow(report);
     // Modal; exec() deletes the window on return, as adoption asks for delete-on-close.
     report->exec();
 }
 
-void WindowMoves::ShowAboutBox() {
+void WindowMoves::showAboutBox() {
     // Modal with no owner: the calling window waits until the box is closed.
     frmAbout about(m_program);
     about.exec();
 }
 
-void WindowMoves::RunExitPath() {
+void WindowMoves::runExitPath() {
     if (m_program.ending)
         return;
     ShowExitScreen(m_program);

@@ -10,11 +10,11 @@ class WindowMoves final : public Moves {
 public:
     explicit WindowMoves(Program& program) : m_program(program) {}
 
-    void ShowResultForm() override;
-    void ShowMainForm() override;
-    void ShowReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) override;
-    void ShowAboutBox() override;
-    void RunExitPath() override;
+    void showResultForm() override;
+    void showMainForm() override;
+    void showReport(QWidget& resultWindow, const parsiva::ResultCaptions& captions) override;
+    void showAboutBox() override;
+    void runExitPath() override;
     void CloseAllAndEnd() override;
 
 private:

@@ -1,5 +1,5 @@
 // Starts a program on the current X display and reports, in one line, the milliseconds from
-// its start to its first top-level window being mapped and painted, and its peak resident set.
+// its start to its first top-level window being mapped and Painted, and its peak resident set.
 //   startup_probe PROGRAM  ->  "<milliseconds> <max-rss-KiB>"
 #include <chrono>
 #include <csignal>
@@ -16,7 +16,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // True once the window shows more than one colour: something has been drawn into it.
-bool painted(xcb_connection_t* connection, xcb_window_t window, int width, int height) {
+bool Painted(xcb_connection_t* connection, xcb_window_t window, int width, int height) {
     const auto cookie =
         xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
                       static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0u);
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
         }
         std::free(event);
     }
-    while (!painted(connection, window, width, height))
+    while (!Painted(connection, window, width, height))
         usleep(500);
     const double milliseconds =
         std::chrono::duration<double, std::milli>(Clock::now() - start).count();

@@ -29,8 +29,9 @@ private:
     ChoiceCheck m_check;
 };
 
-QString run(QWidget* parent, const QString& title, const QString& filter,
-            const QString& defaultSuffix, QFileDialog::AcceptMode mode, const ChoiceCheck& check) {
+QString RunDialog(QWidget* parent, const QString& title, const QString& filter,
+                  const QString& defaultSuffix, QFileDialog::AcceptMode mode,
+                  const ChoiceCheck& check) {
     ReadingFileDialog dialog(parent, title, QtFileDialogs::toQtFilter(filter), check);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
@@ -60,10 +61,10 @@ QString QtFileDialogs::toQtFilter(const QString& filter) {
 
 QString QtFileDialogs::getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                        const QString& defaultSuffix, const ChoiceCheck& check) {
-    return run(parent, title, filter, defaultSuffix, QFileDialog::AcceptSave, check);
+    return RunDialog(parent, title, filter, defaultSuffix, QFileDialog::AcceptSave, check);
 }
 
 QString QtFileDialogs::getOpenFileName(QWidget* parent, const QString& title, const QString& filter,
                                        const QString& defaultSuffix, const ChoiceCheck& check) {
-    return run(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen, check);
+    return RunDialog(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen, check);
 }

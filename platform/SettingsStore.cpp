@@ -10,7 +10,7 @@ QString ApplicationNameOf(const QString& executablePath) {
 namespace {
 // QSettings reads "/" and "\" in a key as group separators; keys may hold any character, so
 // those two and the escape character itself are written as %XX.
-QString escapedKey(const QString& key) {
+QString EscapedKey(const QString& key) {
     QString escaped;
     escaped.reserve(key.size());
     for (const QChar c : key) {
@@ -26,21 +26,21 @@ QString escapedKey(const QString& key) {
     return escaped;
 }
 
-QString path(const QString& section, const QString& key) {
-    return section + QLatin1Char('/') + escapedKey(key);
+QString KeyPath(const QString& section, const QString& key) {
+    return section + QLatin1Char('/') + EscapedKey(key);
 }
 } // namespace
 
 QString QtSettingsStore::read(const QString& application, const QString& section,
                               const QString& key) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
-    return settings.value(path(section, key)).toString();
+    return settings.value(KeyPath(section, key)).toString();
 }
 
 bool QtSettingsStore::write(const QString& application, const QString& section, const QString& key,
                             const QString& value) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
-    settings.setValue(path(section, key), value);
+    settings.setValue(KeyPath(section, key), value);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -8,17 +8,17 @@ namespace parsiva {
 
 namespace {
 
-constexpr int kShift = 85;
+constexpr int Shift = 85;
 
 // Code points of 0x80..0x9F; the undefined codes keep their own number.
-constexpr std::array<char32_t, 32> kHighControls = {
+constexpr std::array<char32_t, 32> HighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t CodePointOf(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {
-        return kHighControls[byte - 0x80];
+        return HighControls[byte - 0x80];
     }
     return byte;
 }
@@ -27,8 +27,8 @@ int ByteOf(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<int>(codePoint);
     }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == codePoint) {
+    for (std::size_t i = 0; i < HighControls.size(); ++i) {
+        if (HighControls[i] == codePoint) {
             return static_cast<int>(0x80 + i);
         }
     }
@@ -127,7 +127,7 @@ std::string EncodeBytes(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
-        const int shifted = static_cast<unsigned char>(c) + kShift;
+        const int shifted = static_cast<unsigned char>(c) + Shift;
         if (shifted <= 255) {
             out.push_back(static_cast<char>(shifted));
         }
@@ -139,7 +139,7 @@ std::string DecodeBytes(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
-        const int shifted = static_cast<unsigned char>(c) - kShift;
+        const int shifted = static_cast<unsigned char>(c) - Shift;
         if (shifted >= 0) {
             out.push_back(static_cast<char>(shifted));
         }

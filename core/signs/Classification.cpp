@@ -15,7 +15,7 @@ struct MonthRule {
 
 // These thresholds, not the date spans quoted in the descriptions, decide the sign;
 // June's is 23 on purpose.
-constexpr std::array<MonthRule, 12> kMonthRules{{
+constexpr std::array<MonthRule, 12> MonthRules{{
     {QT_TRANSLATE_NOOP("Parsiva", "January"), 19, "Bahman", "Dey"},
     {QT_TRANSLATE_NOOP("Parsiva", "February"), 18, "Esfand", "Bahman"},
     {QT_TRANSLATE_NOOP("Parsiva", "March"), 20, "Farvardin", "Esfand"},
@@ -30,10 +30,10 @@ constexpr std::array<MonthRule, 12> kMonthRules{{
     {QT_TRANSLATE_NOOP("Parsiva", "December"), 21, "Dey", "Azar"},
 }};
 
-constexpr std::array<std::string_view, 12> kMonthNames = [] {
+constexpr std::array<std::string_view, 12> MonthNameList = [] {
     std::array<std::string_view, 12> names{};
-    for (std::size_t i = 0; i < kMonthRules.size(); ++i) {
-        names[i] = kMonthRules[i].Month;
+    for (std::size_t i = 0; i < MonthRules.size(); ++i) {
+        names[i] = MonthRules[i].Month;
     }
     return names;
 }();
@@ -41,11 +41,11 @@ constexpr std::array<std::string_view, 12> kMonthNames = [] {
 } // namespace
 
 const std::array<std::string_view, 12>& MonthNames() {
-    return kMonthNames;
+    return MonthNameList;
 }
 
 std::optional<std::string> ClassifyBirthDate(std::string_view month, std::int16_t day) {
-    for (const MonthRule& rule : kMonthRules) {
+    for (const MonthRule& rule : MonthRules) {
         if (rule.Month == month) {
             return std::string(day > rule.Threshold ? rule.AfterSign : rule.UpToSign);
         }

@@ -7,7 +7,7 @@ namespace parsiva {
 
 namespace {
 
-constexpr std::array<SignRecord, 12> kCatalogue{
+constexpr std::array<SignRecord, 12> Catalogue{
     SignRecord{
         "Farvardin", "(Aries)", QT_TRANSLATE_NOOP("Parsiva", "FARVARDIN (ARIES)"),
         QT_TRANSLATE_NOOP("Parsiva", "Farvardin"),
@@ -178,18 +178,18 @@ constexpr std::array<SignRecord, 12> kCatalogue{
             "and without a clear goal you may drift from one path to the next.")},
 };
 
-bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
+bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 } // namespace
 
 const std::array<SignRecord, 12>& SignCatalogue() {
-    return kCatalogue;
+    return Catalogue;
 }
 
 const SignRecord* FindSign(std::string_view persianName) {
-    for (const SignRecord& record : kCatalogue) {
+    for (const SignRecord& record : Catalogue) {
         if (record.PersianName == persianName) {
             return &record;
         }
@@ -198,13 +198,13 @@ const SignRecord* FindSign(std::string_view persianName) {
 }
 
 std::string SeasonOf(std::string_view persianName) {
-    if (isOneOf(persianName, {"Farvardin", "Ordibehesht", "Khordad"})) {
+    if (IsOneOf(persianName, {"Farvardin", "Ordibehesht", "Khordad"})) {
         return QT_TRANSLATE_NOOP("Parsiva", "Spring");
     }
-    if (isOneOf(persianName, {"Tir", "Mordad", "Shahrivar"})) {
+    if (IsOneOf(persianName, {"Tir", "Mordad", "Shahrivar"})) {
         return QT_TRANSLATE_NOOP("Parsiva", "Summer");
     }
-    if (isOneOf(persianName, {"Mehr", "Aban", "Azar"})) {
+    if (IsOneOf(persianName, {"Mehr", "Aban", "Azar"})) {
         return QT_TRANSLATE_NOOP("Parsiva", "Fall");
     }
     return QT_TRANSLATE_NOOP("Parsiva", "Winter");

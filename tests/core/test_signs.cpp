@@ -64,7 +64,7 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.Label;
 }
 
-template <typename Case> std::string caseName(const testing::TestParamInfo<Case>& info) {
+template <typename Case> std::string CaseName(const testing::TestParamInfo<Case>& info) {
     return std::string(info.param.Label);
 }
 
@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CatalogueRow{"Dey", 9, "(Capricorn)", "Winter", "Dadar", 619},
                     CatalogueRow{"Bahman", 10, "(Aquarius)", "Winter", "Vohu Manah", 661},
                     CatalogueRow{"Esfand", 11, "(Pisces)", "Winter", "Spenta Armaiti", 736}),
-    caseName<CatalogueRow>);
+    CaseName<CatalogueRow>);
 
 // The accented letter must be a real Latin-1 letter, so it survives the Windows-1252 files.
 TEST(SignCatalogueTest, AzarDescriptionHoldsAnAccentedLetter) {
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ComposeCase{"Shahrivar", "SHAHRIVAR (VIRGO)", "Summer", "Khashtra Vairya"},
                     ComposeCase{"Azar", "AZAR (SAGITTARIUS)", "Fall", "Adur"},
                     ComposeCase{"Esfand", "ESFAND (PISCES)", "Winter", "Spenta Armaiti"}),
-    caseName<ComposeCase>);
+    CaseName<ComposeCase>);
 
 // The heading is written out whole, so that it can be translated whole; it must still read as
 // both names upper-cased.
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UnknownSign{"ParagraphKhodard", "Khodard"},
                     UnknownSign{"ParagraphOrdibehest", "Ordibehest"},
                     UnknownSign{"ParagraphModard", "Modard"}, UnknownSign{"WesternName", "Aries"}),
-    caseName<UnknownSign>);
+    CaseName<UnknownSign>);
 
 struct DateCase {
     std::string_view Label;
@@ -207,8 +207,8 @@ TEST_P(ClassifyBirthDateTest, GivesTheSignOfTheThresholdSide) {
     EXPECT_EQ(*sign, c.Sign);
 }
 
-constexpr std::int16_t kMinDay = std::numeric_limits<std::int16_t>::min();
-constexpr std::int16_t kMaxDay = std::numeric_limits<std::int16_t>::max();
+constexpr std::int16_t MinDay = std::numeric_limits<std::int16_t>::min();
+constexpr std::int16_t MaxDay = std::numeric_limits<std::int16_t>::max();
 
 // Each month's threshold day and the day after it, plus days the form would never send.
 INSTANTIATE_TEST_SUITE_P(
@@ -236,9 +236,9 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"December22", "December", 22, "Dey"},
         DateCase{"December31", "December", 31, "Dey"}, DateCase{"March0", "March", 0, "Esfand"},
         DateCase{"March40", "March", 40, "Farvardin"},
-        DateCase{"JuneMinimum", "June", kMinDay, "Khordad"},
-        DateCase{"JuneMaximum", "June", kMaxDay, "Tir"}),
-    caseName<DateCase>);
+        DateCase{"JuneMinimum", "June", MinDay, "Khordad"},
+        DateCase{"JuneMaximum", "June", MaxDay, "Tir"}),
+    CaseName<DateCase>);
 
 struct UnknownMonth {
     std::string_view Label;
@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(UnknownMonth{"LowerCase", "march"}, UnknownMonth{"Empty", ""},
                     UnknownMonth{"LeadingSpace", " March"}, UnknownMonth{"TrailingSpace", "March "},
                     UnknownMonth{"Abbreviated", "Mar"}, UnknownMonth{"PersianMonth", "Farvardin"}),
-    caseName<UnknownMonth>);
+    CaseName<UnknownMonth>);
 
 // The form's month list is filled from this, so its order is the calendar's.
 TEST(MonthNamesTest, ListsTheCalendarInOrder) {

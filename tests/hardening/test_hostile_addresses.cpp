@@ -56,10 +56,10 @@ TEST_P(ReferralValues, ComeBackExactlyThroughTheQuery) {
                                                          {"txtFriendName", c.friendName},
                                                          {"txtFriendEmail", c.friendEmail}};
     for (const auto& [box, text] : typed)
-        child<QLineEdit>(screen, box)->setText(QString::fromUtf8(text));
-    child<QPlainTextEdit>(screen, "txtMessage")->setPlainText(QString::fromUtf8(c.message));
+        Child<QLineEdit>(screen, box)->setText(QString::fromUtf8(text));
+    Child<QPlainTextEdit>(screen, "txtMessage")->setPlainText(QString::fromUtf8(c.message));
 
-    child<QPushButton>(screen, "cmdSubmit")->click();
+    Child<QPushButton>(screen, "cmdSubmit")->click();
 
     ASSERT_TRUE(world.messages.shown.empty()) << world.messages.shown.front().text.toStdString();
     ASSERT_EQ(world.launcher.opened.size(), 1);
@@ -195,13 +195,13 @@ void PressEverywhere(QTextEdit* box) {
 TEST(ReportLinks, APressAnywhereInAReportOfHostileAddressesOpensOnlyWebPages) {
     TestWorld world;
     frmMain* form = OpenMainForm(world.program);
-    child<QLineEdit>(form, "txtName")
+    Child<QLineEdit>(form, "txtName")
         ->setText(QStringLiteral("file:///etc/passwd javascript:alert(1) mailto:a@b.example "
                                  "ftp://x.example www.evil.example HTTPS://Loud.example "
                                  "data:text/html,x \"https://q.example\"<b>"));
     form->Proceed();
     DeleteClosedWindows();
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     auto* report = new frmSave(world.program, *result, result->resultCaptions());
     world.program.adoptWindow(report);

@@ -62,19 +62,19 @@ protected:
     // change an opened file makes can be seen.
     frmMain* typedForm() {
         OpenMainForm(program);
-        frmMain* form = theOnly<frmMain>();
+        frmMain* form = TheOnly<frmMain>();
         if (!form)
             return nullptr;
-        child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Typed"));
-        child<QComboBox>(form, "cboMonth")->setCurrentText(QStringLiteral("March"));
-        child<QComboBox>(form, "cboDate")->setCurrentText(QStringLiteral("2"));
-        child<QComboBox>(form, "cboYear")->setCurrentText(QStringLiteral("1950"));
+        Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Typed"));
+        Child<QComboBox>(form, "cboMonth")->setCurrentText(QStringLiteral("March"));
+        Child<QComboBox>(form, "cboDate")->setCurrentText(QStringLiteral("2"));
+        Child<QComboBox>(form, "cboYear")->setCurrentText(QStringLiteral("1950"));
         return form;
     }
 
     void open(frmMain* form, const QString& path) {
         dialogs.openAnswer = path;
-        child<QPushButton>(form, "cmdOpen")->click();
+        Child<QPushButton>(form, "cmdOpen")->click();
         DeleteClosedWindows();
     }
 
@@ -88,10 +88,10 @@ protected:
     };
 
     static FormState stateOf(frmMain* form) {
-        return {child<QLineEdit>(form, "txtName")->text(),
-                child<QComboBox>(form, "cboMonth")->currentText(),
-                child<QComboBox>(form, "cboDate")->currentText(),
-                child<QComboBox>(form, "cboYear")->currentText()};
+        return {Child<QLineEdit>(form, "txtName")->text(),
+                Child<QComboBox>(form, "cboMonth")->currentText(),
+                Child<QComboBox>(form, "cboDate")->currentText(),
+                Child<QComboBox>(form, "cboYear")->currentText()};
     }
 
     void expectCheckTheFile(frmMain* form, const QString& path, const char* reason) {
@@ -100,7 +100,7 @@ protected:
                   MessageAboutFile("Please Check The File.", path, reason));
         EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
         EXPECT_EQ(world.messages.shown[0].parent, form);
-        EXPECT_EQ(theOnly<frmMain>(), form);
+        EXPECT_EQ(TheOnly<frmMain>(), form);
         EXPECT_TRUE(OpenWindowsOf<frmIranianAstrologyResult>().isEmpty());
     }
 
@@ -157,7 +157,7 @@ TEST_P(OpenHostile, GivesItsMessageOrTheReadingAndChangesNothingWhenRefused) {
     if (!c.message) {
         EXPECT_TRUE(world.messages.shown.empty())
             << world.messages.shown.front().text.toStdString();
-        frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+        frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
         ASSERT_NE(result, nullptr);
         EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
         EXPECT_EQ(QString::fromStdString(program.birthDetails.Name), QString::fromUtf8(c.name));
@@ -176,7 +176,7 @@ TEST_P(OpenHostile, GivesItsMessageOrTheReadingAndChangesNothingWhenRefused) {
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text, c.message);
     EXPECT_EQ(world.messages.shown[0].icon, c.icon);
-    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(TheOnly<frmMain>(), form);
     EXPECT_TRUE(OpenWindowsOf<frmIranianAstrologyResult>().isEmpty());
     EXPECT_EQ(stateOf(form), (FormState{QString::fromUtf8(c.name), QString::fromLatin1(c.month),
                                         QString::fromLatin1(c.day), QString::fromLatin1(c.year)}));
@@ -357,10 +357,10 @@ class SaveFault : public FilesFixture, public ::testing::WithParamInterface<Save
 TEST_P(SaveFault, SaysSoAndKeepsTheEarlierFileByteForByte) {
     frmMain* form = typedForm();
     ASSERT_NE(form, nullptr);
-    child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann Lee"));
+    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann Lee"));
     form->Proceed();
     DeleteClosedWindows();
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     // Shown without its modal loop, so the test can press Save in it.
     auto* report = new frmSave(program, *result, result->resultCaptions());
@@ -374,7 +374,7 @@ TEST_P(SaveFault, SaysSoAndKeepsTheEarlierFileByteForByte) {
     }
     const QStringList treeBefore = TreeOf(dir.path());
     dialogs.saveAnswer = setUp.target;
-    child<QPushButton>(report, "cmdSave")->click();
+    Child<QPushButton>(report, "cmdSave")->click();
     const QByteArray earlierAfter = ContentsOf(setUp.earlier);
     const QStringList treeAfter = TreeOf(dir.path());
     setUp.undo();

@@ -51,17 +51,17 @@ protected:
 
     // One Proceed from a fresh birth-details form, then Back to the next one.
     void proceedAndBack(int round) {
-        frmMain* form = theOnly<frmMain>();
+        frmMain* form = TheOnly<frmMain>();
         ASSERT_NE(form, nullptr) << round;
-        child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann Lee %1").arg(round));
-        child<QComboBox>(form, "cboMonth")->setCurrentIndex(round % 12);
-        child<QComboBox>(form, "cboDate")->setCurrentIndex(round % 28);
-        child<QPushButton>(form, "cmdProceed")->click();
+        Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann Lee %1").arg(round));
+        Child<QComboBox>(form, "cboMonth")->setCurrentIndex(round % 12);
+        Child<QComboBox>(form, "cboDate")->setCurrentIndex(round % 28);
+        Child<QPushButton>(form, "cmdProceed")->click();
         settle();
-        frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+        frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
         ASSERT_NE(result, nullptr) << round;
         ASSERT_EQ(result->lblResult(0)->text().toStdString(), world.program.readingResult.Heading);
-        child<QPushButton>(result, "cmdBack")->click();
+        Child<QPushButton>(result, "cmdBack")->click();
         settle();
     }
 
@@ -77,7 +77,7 @@ protected:
                 modal->close(); // never leave a modal loop running
             }
         });
-        child<QPushButton>(result, "cmdPrint")->click();
+        Child<QPushButton>(result, "cmdPrint")->click();
         settle();
         ASSERT_TRUE(seen) << round;
     }
@@ -108,10 +108,10 @@ TEST_F(Soak, AThousandProceedAndBackCyclesLeaveNoWidgetAndLittleMemoryBehind) {
 
 TEST_F(Soak, TwoHundredReportWindowsLeaveNoWidgetAndLittleMemoryBehind) {
     ASSERT_TRUE(StartUp(world.program));
-    child<QLineEdit>(theOnly<frmMain>(), "txtName")->setText(QStringLiteral("Ann Lee"));
-    theOnly<frmMain>()->Proceed();
+    Child<QLineEdit>(TheOnly<frmMain>(), "txtName")->setText(QStringLiteral("Ann Lee"));
+    TheOnly<frmMain>()->Proceed();
     settle();
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     const qsizetype widgetsBefore = QApplication::allWidgets().size();
     const std::size_t residentBefore = ResidentBytes();
@@ -125,7 +125,7 @@ TEST_F(Soak, TwoHundredReportWindowsLeaveNoWidgetAndLittleMemoryBehind) {
     EXPECT_EQ(QApplication::allWidgets().size(), widgetsBefore);
     EXPECT_TRUE(OpenWindowsOf<frmSave>().isEmpty());
     EXPECT_TRUE(world.program.linkHookState.filter.isNull());
-    EXPECT_EQ(theOnly<frmIranianAstrologyResult>(), result);
+    EXPECT_EQ(TheOnly<frmIranianAstrologyResult>(), result);
     EXPECT_TRUE(world.messages.shown.empty());
     ExpectLittleGrowth(residentBefore);
 }

@@ -27,14 +27,14 @@ template <class Window> QList<Window*> OpenWindowsOf() {
 }
 
 // The control of this name in a window; the test fails where it is missing.
-template <class T> T* child(QWidget* window, const char* name) {
+template <class T> T* Child(QWidget* window, const char* name) {
     T* found = window->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
 }
 
 // The one open window of this type, or null when there is none or more than one.
-template <class Window> Window* theOnly() {
+template <class Window> Window* TheOnly() {
     const auto windows = OpenWindowsOf<Window>();
     return windows.size() == 1 ? windows.front() : nullptr;
 }

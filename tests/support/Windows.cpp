@@ -9,7 +9,7 @@
 #include "app/StartUp.h"
 
 frmMain* OpenMainForm(Program& program) {
-    program.moves().ShowMainForm();
+    program.moves().showMainForm();
     return program.newestWindow<frmMain>();
 }
 

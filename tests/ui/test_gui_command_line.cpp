@@ -143,7 +143,7 @@ TEST_F(StartUpWithAFile, OpensTheReadingAfterTheUsualStartUp) {
     EXPECT_EQ(world.random.seeds, 1);
     EXPECT_EQ(world.settings.writes, 1); // the first start's reminder, silently
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->lblResult(0)->text(), "TIR (CANCER)");
     EXPECT_EQ(world.program.birthDetails.Name, "Cyrus");
@@ -170,7 +170,7 @@ TEST_P(StartUpWithABadFile, SaysCheckTheFileOverTheShowingMainForm) {
         write(c.name, EncodedLines({"Cyrus", "June", "24", "1988"}));
     bool formShowing = false;
     world.messages.whileShown = [&] {
-        const frmMain* form = theOnly<frmMain>();
+        const frmMain* form = TheOnly<frmMain>();
         formShowing = form && form->isVisible();
     };
 
@@ -182,7 +182,7 @@ TEST_P(StartUpWithABadFile, SaysCheckTheFileOverTheShowingMainForm) {
               MessageAboutFile("Please Check The File.", path, c.reason));
     EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(formShowing);
-    frmMain* form = theOnly<frmMain>();
+    frmMain* form = TheOnly<frmMain>();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(world.messages.shown[0].parent, form);
     EXPECT_TRUE(OpenWindowsOf<frmIranianAstrologyResult>().isEmpty());

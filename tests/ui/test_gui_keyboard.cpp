@@ -304,7 +304,7 @@ TEST_P(AccessKeys, TheFileMenusKeyOpensItEveryTimeAndThenFinds) {
     ASSERT_EQ(QApplication::activePopupWidget(), fileMenu);
     Press(fileMenu, key);
     DeleteClosedWindows();
-    EXPECT_NE(theOnly<frmIranianAstrologyResult>(), nullptr);
+    EXPECT_NE(TheOnly<frmIranianAstrologyResult>(), nullptr);
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
 }
@@ -342,7 +342,7 @@ TEST_P(EnterOnTheForm, RunsFindFromTheNameBoxAndEveryList) {
 
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_TRUE(OpenWindowsOf<frmMain>().isEmpty());
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
     EXPECT_EQ(world.program.birthDetails.Month, "August");
@@ -369,7 +369,7 @@ TEST(EnterKey, RunsFindWithItsChecksAndOnlyPicksInAnOpenList) {
     QTest::keyClick(name, Qt::Key_Return);
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text, "Please Enter Your Name");
-    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(TheOnly<frmMain>(), form);
 
     // In an open list Enter picks the entry and leaves the form as it is.
     QTest::keyClicks(name, QStringLiteral("Ann Lee"));
@@ -382,7 +382,7 @@ TEST(EnterKey, RunsFindWithItsChecksAndOnlyPicksInAnOpenList) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(month->currentText(), "February");
     DeleteClosedWindows();
-    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(TheOnly<frmMain>(), form);
     EXPECT_EQ(world.messages.shown.size(), 1u);
 
     // Closed again, the list hands Enter to Find.

@@ -177,8 +177,8 @@ TEST_P(SharedControls, AreEachThereOnceInTheirPlace) {
     for (const QString& name : names)
         EXPECT_EQ(window->findChildren<QObject*>(name).size(), 1) << name.toStdString();
 
-    auto* banner = child<QLabel>(window, "Label61");
-    auto* frame = child<QFrame>(window, "fraFullBrand");
+    auto* banner = Child<QLabel>(window, "Label61");
+    auto* frame = Child<QFrame>(window, "fraFullBrand");
     ASSERT_TRUE(banner && frame);
     EXPECT_LT(banner->mapTo(window, QPoint()).y(), frame->mapTo(window, QPoint()).y());
     auto* stack = qobject_cast<QStackedLayout*>(frame->layout());
@@ -197,7 +197,7 @@ TEST_P(SharedControls, AreEachThereOnceInTheirPlace) {
         bar << (top->menu() ? top->menu()->objectName() : top->objectName());
     EXPECT_EQ(bar, QStringList({"mnuFile", "mnuHelp", "mnuDonate", "mnuMakeMoney"}));
     QStringList help;
-    for (QAction* item : child<QMenu>(window, "mnuHelp")->actions())
+    for (QAction* item : Child<QMenu>(window, "mnuHelp")->actions())
         help << item->objectName();
     EXPECT_EQ(help, helpMenu);
 }
@@ -208,7 +208,7 @@ TEST_P(SharedControls, OpenTheirPagesWhenClicked) {
     QWidget* window = GetParam().open(world);
     for (const auto& [name, pageId] :
          {std::pair{"Label61", "home-page"}, std::pair{"lblFullBrand", "fully-branded"}}) {
-        auto* label = child<LinkLabel>(window, name);
+        auto* label = Child<LinkLabel>(window, name);
         ASSERT_NE(label, nullptr);
         ASSERT_TRUE(label->isVisible()) << name;
         ClickMargin(label);

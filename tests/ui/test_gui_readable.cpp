@@ -296,14 +296,14 @@ TEST(ScreenReader, AnnouncesOnlyTheOfferInFront) {
         TestWorld world;
         world.random.values = {draw};
         ASSERT_TRUE(StartUp(world.program));
-        frmMain* form = theOnly<frmMain>();
+        frmMain* form = TheOnly<frmMain>();
         ASSERT_NE(form, nullptr);
         Settle();
-        auto* frame = child<QWidget>(form, "fraFullBrand");
+        auto* frame = Child<QWidget>(form, "fraFullBrand");
         QWidget* seen = frame->childAt(frame->rect().center());
         ASSERT_NE(seen, nullptr);
         for (const char* name : {"lblCobrand", "lblFullBrand"}) {
-            auto* offer = child<QLabel>(form, name);
+            auto* offer = Child<QLabel>(form, name);
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(offer);
             EXPECT_EQ(face->state().invisible, offer != seen) << name << " after " << draw;
         }

@@ -33,12 +33,12 @@ namespace {
 const QString Site =
     QString::fromUtf8(parsiva::SiteBase.data(), static_cast<qsizetype>(parsiva::SiteBase.size()));
 
-QByteArray contentsOf(const QString& path) {
+QByteArray ContentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
@@ -49,7 +49,7 @@ protected:
     frmMain* mainForm() {
         if (OpenWindowsOf<frmMain>().isEmpty())
             OpenMainForm(world.program);
-        return theOnly<frmMain>();
+        return TheOnly<frmMain>();
     }
 
     frmIranianAstrologyResult* proceedWith(const QString& name, const QString& month,
@@ -58,13 +58,13 @@ protected:
         EXPECT_NE(form, nullptr);
         if (!form)
             return nullptr;
-        child<QLineEdit>(form, "txtName")->setText(name);
-        child<QComboBox>(form, "cboMonth")->setCurrentText(month);
-        child<QComboBox>(form, "cboDate")->setCurrentText(day);
-        child<QComboBox>(form, "cboYear")->setCurrentText(year);
+        Child<QLineEdit>(form, "txtName")->setText(name);
+        Child<QComboBox>(form, "cboMonth")->setCurrentText(month);
+        Child<QComboBox>(form, "cboDate")->setCurrentText(day);
+        Child<QComboBox>(form, "cboYear")->setCurrentText(year);
         form->Proceed();
         DeleteClosedWindows();
-        return theOnly<frmIranianAstrologyResult>();
+        return TheOnly<frmIranianAstrologyResult>();
     }
 
     // The report window shown without its modal loop, so a test can work in it.
@@ -85,14 +85,14 @@ protected:
     QTemporaryDir dir;
 };
 
-void moveMouse(QWidget* viewport, QPoint to) {
+void MoveMouse(QWidget* viewport, QPoint to) {
     QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(viewport, &move);
 }
 
 // Viewport point over the character at a document position.
-QPoint pointAt(QTextEdit* box, int position) {
+QPoint PointAt(QTextEdit* box, int position) {
     QTextCursor cursor(box->document());
     cursor.setPosition(position);
     const QRect before = box->cursorRect(cursor);
@@ -101,7 +101,7 @@ QPoint pointAt(QTextEdit* box, int position) {
     return QPoint((before.left() + after.left()) / 2, before.center().y());
 }
 
-int positionOf(QTextEdit* box, const QString& text, int occurrence = 0) {
+int PositionOf(QTextEdit* box, const QString& text, int occurrence = 0) {
     QTextCursor found(box->document());
     for (int i = 0; i <= occurrence; ++i)
         found = box->document()->find(text, found);
@@ -109,11 +109,11 @@ int positionOf(QTextEdit* box, const QString& text, int occurrence = 0) {
     return found.selectionStart();
 }
 
-QPoint creditLinkPoint(QTextEdit* box, int occurrence = 0) {
-    return pointAt(box, positionOf(box, Site, occurrence) + 3);
+QPoint CreditLinkPoint(QTextEdit* box, int occurrence = 0) {
+    return PointAt(box, PositionOf(box, Site, occurrence) + 3);
 }
 
-std::string expectedAnnLeeText() {
+std::string ExpectedAnnLeeText() {
     const parsiva::ReadingResult reading = *parsiva::ComposeReading("Shahrivar");
     std::string text;
     for (const auto& run : parsiva::ComposeReport(
@@ -127,10 +127,10 @@ TEST_F(Readings, ReportShowsSixBlocksWithOnlyTheLabelsBoldCyanAndEveryCreditLine
     world.clipboard.clears = 0;
     frmSave* report = annLeeReport();
     ASSERT_NE(report, nullptr);
-    QTextEdit* box = child<QTextEdit>(report, "RTB");
+    QTextEdit* box = Child<QTextEdit>(report, "RTB");
 
     EXPECT_EQ(report->windowTitle(), "Parsiva v1.10");
-    EXPECT_EQ(box->toPlainText().toStdString(), expectedAnnLeeText());
+    EXPECT_EQ(box->toPlainText().toStdString(), ExpectedAnnLeeText());
     EXPECT_EQ(box->font().family(), "Verdana");
     EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 9.75);
     EXPECT_FALSE(box->textCursor().hasSelection());
@@ -166,15 +166,15 @@ TEST_F(Readings, PrintOnTheResultFormOpensTheReportModallyEachTimeWithOneLaunchP
         SCOPED_TRACE(round);
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            frmSave* report = theOnly<frmSave>();
+            frmSave* report = TheOnly<frmSave>();
             if (report) {
                 seen = true;
                 EXPECT_EQ(QApplication::activeModalWidget(), report);
                 EXPECT_EQ(report->parentWidget(), result);
                 QTextEdit* box = report->richTextBox();
-                EXPECT_EQ(box->toPlainText().toStdString(), expectedAnnLeeText());
-                QTest::mousePress(box->viewport(), Qt::LeftButton, {}, creditLinkPoint(box, 5));
-                QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, creditLinkPoint(box, 5));
+                EXPECT_EQ(box->toPlainText().toStdString(), ExpectedAnnLeeText());
+                QTest::mousePress(box->viewport(), Qt::LeftButton, {}, CreditLinkPoint(box, 5));
+                QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, CreditLinkPoint(box, 5));
             }
             // Never leave the modal loop running, whatever went wrong above.
             if (QWidget* modal = QApplication::activeModalWidget())
@@ -195,20 +195,20 @@ TEST_F(Readings, OnlyALeftPressOnALinkOpensItAndTheBoxStillGetsEveryEvent) {
     ASSERT_NE(report, nullptr);
     QTextEdit* box = report->richTextBox();
     QWidget* viewport = box->viewport();
-    const QPoint link = creditLinkPoint(box);
-    const QPoint plain = pointAt(box, 2);
+    const QPoint link = CreditLinkPoint(box);
+    const QPoint plain = PointAt(box, 2);
 
     QTest::mousePress(viewport, Qt::LeftButton, {}, link);
     EXPECT_EQ(world.launcher.opened, QStringList({Site}));
     // The press went on to the box: its caret moved into the address.
-    const int linkStart = positionOf(box, Site);
+    const int linkStart = PositionOf(box, Site);
     EXPECT_GE(box->textCursor().position(), linkStart);
     EXPECT_LE(box->textCursor().position(), linkStart + Site.size());
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, link);
 
     QTest::mousePress(viewport, Qt::RightButton, {}, link);
     QTest::mouseRelease(viewport, Qt::RightButton, {}, link);
-    moveMouse(viewport, link);
+    MoveMouse(viewport, link);
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, link, viewport->mapToGlobal(link),
                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &doubleClick);
@@ -222,14 +222,14 @@ TEST_F(Readings, EveryPressMoveReleaseAndClickOverTheBoxEmptiesTheClipboard) {
     frmSave* report = annLeeReport();
     ASSERT_NE(report, nullptr);
     QWidget* viewport = report->richTextBox()->viewport();
-    const QPoint at = pointAt(report->richTextBox(), 2);
+    const QPoint at = PointAt(report->richTextBox(), 2);
 
     world.clipboard.clears = 0;
     QTest::mousePress(viewport, Qt::LeftButton, {}, at);
     EXPECT_EQ(world.clipboard.clears, 1);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at); // release, then click
     EXPECT_EQ(world.clipboard.clears, 3);
-    moveMouse(viewport, at + QPoint(5, 0));
+    MoveMouse(viewport, at + QPoint(5, 0));
     EXPECT_EQ(world.clipboard.clears, 4);
     report->richTextBox()->insertPlainText("x");
     EXPECT_EQ(world.clipboard.clears, 5);
@@ -245,9 +245,9 @@ TEST_F(Readings, PrintHandsTheWholeReportToThePrinterEvenWithPartSelected) {
     box->setTextCursor(part);
     ASSERT_EQ(box->textCursor().selectedText(), "Ann Lee");
 
-    child<QPushButton>(report, "cmdPrint")->click();
+    Child<QPushButton>(report, "cmdPrint")->click();
     ASSERT_EQ(world.printer.printedTexts.size(), 1);
-    EXPECT_EQ(world.printer.printedTexts.front().toStdString(), expectedAnnLeeText());
+    EXPECT_EQ(world.printer.printedTexts.front().toStdString(), ExpectedAnnLeeText());
     EXPECT_FALSE(box->textCursor().hasSelection());
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_TRUE(report->isVisible());
@@ -278,7 +278,7 @@ TEST_F(Readings, AFailedPrintSaysWhyWhereKnownAndTheReportKeepsItsPlace) {
         world.printer.problem = QString::fromUtf8(row.problem);
         const int at = row.scrolledTo < 0 ? down->maximum() / 2 : row.scrolledTo;
         down->setValue(at);
-        QTest::mouseClick(child<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
         QCoreApplication::processEvents();
         ASSERT_EQ(world.messages.shown.size(), 1u);
         EXPECT_EQ(world.messages.shown[0].text, row.message);
@@ -295,8 +295,8 @@ TEST_F(Readings, SavedReadingOpensAgainOnTheResultFormWithTheSameDetails) {
     ASSERT_NE(report, nullptr);
     const QString path = dir.filePath("ann.zod");
     world.fileDialogs.saveAnswer = path;
-    child<QPushButton>(report, "cmdSave")->click();
-    EXPECT_EQ(contentsOf(path), AnnLeeFile);
+    Child<QPushButton>(report, "cmdSave")->click();
+    EXPECT_EQ(ContentsOf(path), AnnLeeFile);
     ASSERT_EQ(world.fileDialogs.calls.size(), 1u);
     EXPECT_TRUE(world.fileDialogs.calls[0].save);
     EXPECT_EQ(world.fileDialogs.calls[0].title, "Save Your Zodiac Signs Result ....");
@@ -307,16 +307,16 @@ TEST_F(Readings, SavedReadingOpensAgainOnTheResultFormWithTheSameDetails) {
     DeleteClosedWindows();
 
     // Another reading in between, so only the file can bring Ann Lee back.
-    theOnly<frmIranianAstrologyResult>()->cmdBack_Click();
+    TheOnly<frmIranianAstrologyResult>()->cmdBack_Click();
     DeleteClosedWindows();
     ASSERT_NE(proceedWith("Bo", "January", "1", "1900"), nullptr);
-    theOnly<frmIranianAstrologyResult>()->cmdBack_Click();
+    TheOnly<frmIranianAstrologyResult>()->cmdBack_Click();
     DeleteClosedWindows();
 
-    frmMain* form = theOnly<frmMain>();
+    frmMain* form = TheOnly<frmMain>();
     ASSERT_NE(form, nullptr);
     world.fileDialogs.openAnswer = path;
-    child<QPushButton>(form, "cmdOpen")->click();
+    Child<QPushButton>(form, "cmdOpen")->click();
     DeleteClosedWindows();
 
     const auto& open = world.fileDialogs.calls.back();
@@ -326,7 +326,7 @@ TEST_F(Readings, SavedReadingOpensAgainOnTheResultFormWithTheSameDetails) {
     EXPECT_EQ(open.defaultSuffix, "zod");
     EXPECT_TRUE(world.messages.shown.empty());
     EXPECT_EQ(OpenWindowsOf<frmMain>().size(), 0);
-    frmIranianAstrologyResult* result = theOnly<frmIranianAstrologyResult>();
+    frmIranianAstrologyResult* result = TheOnly<frmIranianAstrologyResult>();
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->lblResult(0)->text(), "SHAHRIVAR (VIRGO)");
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
@@ -340,9 +340,9 @@ TEST_F(Readings, AFailedSaveSaysSoAndNeverLeavesAPartOrLosesTheEarlierFile) {
     ASSERT_NE(report, nullptr);
 
     // The folder is a regular file, so the file cannot be created.
-    writeFile(dir.filePath("plain"), "not a folder");
+    WriteFile(dir.filePath("plain"), "not a folder");
     world.fileDialogs.saveAnswer = dir.filePath("plain/ann.zod");
-    child<QPushButton>(report, "cmdSave")->click();
+    Child<QPushButton>(report, "cmdSave")->click();
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text,
               MessageAboutFile("The Reading Could Not Be Saved.", dir.filePath("plain/ann.zod"),
@@ -353,7 +353,7 @@ TEST_F(Readings, AFailedSaveSaysSoAndNeverLeavesAPartOrLosesTheEarlierFile) {
     // A write that fails after the first line keeps the earlier file byte for byte.
     const QString path = dir.filePath("ann.zod");
     const QByteArray earlier("an earlier reading, longer than the new one\r\n");
-    writeFile(path, earlier);
+    WriteFile(path, earlier);
     int writes = 0;
     const FileOutcome saved = SaveReadingFile(path, world.program.birthDetails,
                                               [&](QIODevice& file, std::string_view bytes) {
@@ -362,31 +362,31 @@ TEST_F(Readings, AFailedSaveSaysSoAndNeverLeavesAPartOrLosesTheEarlierFile) {
     EXPECT_FALSE(saved);
     EXPECT_FALSE(saved.problem.isEmpty());
     EXPECT_EQ(writes, 2);
-    EXPECT_EQ(contentsOf(path), earlier);
+    EXPECT_EQ(ContentsOf(path), earlier);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"ann.zod", "plain"}));
 
     // Saving onto it for real replaces it entirely.
     EXPECT_TRUE(SaveReadingFile(path, world.program.birthDetails));
-    EXPECT_EQ(contentsOf(path), AnnLeeFile);
+    EXPECT_EQ(ContentsOf(path), AnnLeeFile);
 }
 
 TEST_F(Readings, CancellingEitherDialogChangesNothing) {
     frmSave* report = annLeeReport();
     ASSERT_NE(report, nullptr);
-    child<QPushButton>(report, "cmdSave")->click();
+    Child<QPushButton>(report, "cmdSave")->click();
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     report->close();
-    theOnly<frmIranianAstrologyResult>()->cmdBack_Click();
+    TheOnly<frmIranianAstrologyResult>()->cmdBack_Click();
     DeleteClosedWindows();
 
-    frmMain* form = theOnly<frmMain>();
+    frmMain* form = TheOnly<frmMain>();
     ASSERT_NE(form, nullptr);
-    child<QLineEdit>(form, "txtName")->setText("typed");
-    child<QPushButton>(form, "cmdOpen")->click();
+    Child<QLineEdit>(form, "txtName")->setText("typed");
+    Child<QPushButton>(form, "cmdOpen")->click();
     EXPECT_EQ(world.fileDialogs.calls.size(), 2u);
     EXPECT_TRUE(world.messages.shown.empty());
-    EXPECT_EQ(theOnly<frmMain>(), form);
-    EXPECT_EQ(child<QLineEdit>(form, "txtName")->text(), "typed");
+    EXPECT_EQ(TheOnly<frmMain>(), form);
+    EXPECT_EQ(Child<QLineEdit>(form, "txtName")->text(), "typed");
 }
 
 struct OpenCase {
@@ -408,16 +408,16 @@ TEST_P(OpenRefused, SaysWhyAndLeavesTheFormAsItWasOrShowsTheFileProceedRefused) 
     const OpenCase& c = GetParam();
     frmMain* form = mainForm();
     ASSERT_NE(form, nullptr);
-    child<QLineEdit>(form, "txtName")->setText("Typed");
-    child<QComboBox>(form, "cboMonth")->setCurrentText("March");
-    child<QComboBox>(form, "cboDate")->setCurrentText("2");
-    child<QComboBox>(form, "cboYear")->setCurrentText("1950");
+    Child<QLineEdit>(form, "txtName")->setText("Typed");
+    Child<QComboBox>(form, "cboMonth")->setCurrentText("March");
+    Child<QComboBox>(form, "cboDate")->setCurrentText("2");
+    Child<QComboBox>(form, "cboYear")->setCurrentText("1950");
     const QString path = dir.filePath(QString::fromLatin1(c.fileName));
     if (!c.bytes.isEmpty())
-        writeFile(path, c.bytes);
+        WriteFile(path, c.bytes);
     world.fileDialogs.openAnswer = path;
 
-    child<QPushButton>(form, "cmdOpen")->click();
+    Child<QPushButton>(form, "cmdOpen")->click();
     DeleteClosedWindows();
 
     ASSERT_EQ(world.messages.shown.size(), 1u);
@@ -425,12 +425,12 @@ TEST_P(OpenRefused, SaysWhyAndLeavesTheFormAsItWasOrShowsTheFileProceedRefused) 
               c.reason ? MessageAboutFile(c.message, path, c.reason) : QString(c.message));
     EXPECT_EQ(world.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(world.messages.shown[0].parent, form);
-    EXPECT_EQ(theOnly<frmMain>(), form);
+    EXPECT_EQ(TheOnly<frmMain>(), form);
     EXPECT_EQ(OpenWindowsOf<frmIranianAstrologyResult>().size(), 0);
-    EXPECT_EQ(child<QLineEdit>(form, "txtName")->text(), c.name);
-    EXPECT_EQ(child<QComboBox>(form, "cboMonth")->currentText(), c.month);
-    EXPECT_EQ(child<QComboBox>(form, "cboDate")->currentText(), c.day);
-    EXPECT_EQ(child<QComboBox>(form, "cboYear")->currentText(), c.year);
+    EXPECT_EQ(Child<QLineEdit>(form, "txtName")->text(), c.name);
+    EXPECT_EQ(Child<QComboBox>(form, "cboMonth")->currentText(), c.month);
+    EXPECT_EQ(Child<QComboBox>(form, "cboDate")->currentText(), c.day);
+    EXPECT_EQ(Child<QComboBox>(form, "cboYear")->currentText(), c.year);
 }
 
 constexpr const char* CheckTheFile = "Please Check The File.";
@@ -468,7 +468,7 @@ INSTANTIATE_TEST_SUITE_P(
                                nullptr, "", "May", "1", "1900"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-QStringList linksIn(QTextEdit& box) {
+QStringList LinksIn(QTextEdit& box) {
     QStringList links;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
@@ -488,18 +488,18 @@ TEST(LinkLayer, MarksAddressesAsTheyArriveUntilUnhooked) {
     // An address arriving in two pieces is one link.
     cursor.insertText("see https://a.");
     cursor.insertText("example, or www.b.example\n");
-    EXPECT_EQ(linksIn(box), QStringList({"https://a.example -> https://a.example",
+    EXPECT_EQ(LinksIn(box), QStringList({"https://a.example -> https://a.example",
                                          "www.b.example -> http://www.b.example"}));
-    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, pointAt(&box, 6));
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, PointAt(&box, 6));
     EXPECT_EQ(world.launcher.opened, QStringList({"https://a.example"}));
 
     UnhookRichTextLinks(world.program);
     UnhookRichTextLinks(world.program);
     EXPECT_TRUE(world.program.linkHookState.filter.isNull());
     cursor.insertText("https://c.example");
-    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, pointAt(&box, 6), 1000);
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, PointAt(&box, 6), 1000);
     EXPECT_EQ(world.launcher.opened, QStringList({"https://a.example"}));
-    EXPECT_EQ(linksIn(box).size(), 2);
+    EXPECT_EQ(LinksIn(box).size(), 2);
 }
 
 TEST(QtFileDialogFilter, KeepsTheDescriptionWordForWord) {

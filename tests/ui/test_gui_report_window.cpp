@@ -30,13 +30,13 @@ void Click(QWidget* widget) {
 // letters of any script arrive, and finds the sign of January 1, 1900.
 frmIranianAstrologyResult* ProceedAs(TestWorld& world, const QString& name) {
     frmMain* form = OpenMainForm(world.program);
-    auto* box = child<QLineEdit>(form, "txtName");
+    auto* box = Child<QLineEdit>(form, "txtName");
     QInputMethodEvent typed;
     typed.setCommitString(name);
     QCoreApplication::sendEvent(box, &typed);
     EXPECT_EQ(box->text(), name);
-    Click(child<QPushButton>(form, "cmdProceed"));
-    return theOnly<frmIranianAstrologyResult>();
+    Click(Child<QPushButton>(form, "cmdProceed"));
+    return TheOnly<frmIranianAstrologyResult>();
 }
 
 // The report window without its modal loop, so that the test can work in it.
@@ -71,7 +71,7 @@ TEST_P(SaveName, AsksNothingAndComesBackExactly) {
     ASSERT_NE(result, nullptr);
     frmSave* report = ShowReport(world, *result);
 
-    Click(child<QPushButton>(report, "cmdSave"));
+    Click(Child<QPushButton>(report, "cmdSave"));
     EXPECT_TRUE(world.messages.shown.empty());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -80,12 +80,12 @@ TEST_P(SaveName, AsksNothingAndComesBackExactly) {
         expected += EncodedLines({("U8:" + name.toUtf8().toBase64()).constData()});
     EXPECT_EQ(file.readAll(), expected);
     report->close();
-    Click(child<QPushButton>(result, "cmdBack"));
+    Click(Child<QPushButton>(result, "cmdBack"));
 
     world.fileDialogs.openAnswer = path;
-    Click(child<QPushButton>(theOnly<frmMain>(), "cmdOpen"));
+    Click(Child<QPushButton>(TheOnly<frmMain>(), "cmdOpen"));
     EXPECT_TRUE(world.messages.shown.empty());
-    EXPECT_NE(theOnly<frmIranianAstrologyResult>(), nullptr);
+    EXPECT_NE(TheOnly<frmIranianAstrologyResult>(), nullptr);
     EXPECT_EQ(QString::fromStdString(world.program.birthDetails.Name), name);
 }
 

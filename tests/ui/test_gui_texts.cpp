@@ -30,8 +30,8 @@ TEST(SharedTexts, AboutOfferIsTheFullBrandLabelWithoutItsInvitation) {
     auto* about = new frmAbout(world.program);
     world.program.adoptWindow(about);
 
-    const QString offer = child<QLabel>(about, "Label3")->text();
-    const QString fullBrand = child<QLabel>(form, "lblFullBrand")->text();
+    const QString offer = Child<QLabel>(about, "Label3")->text();
+    const QString fullBrand = Child<QLabel>(form, "lblFullBrand")->text();
     EXPECT_EQ(offer.toStdString(),
               "Home business offer: start your own Internet business and make money online by "
               "getting this software fully branded for your web site.");
@@ -46,7 +46,7 @@ TEST(SharedTexts, StaticCaptionsOfTheAboutBoxAndTheExitScreen) {
     frmExitScreen* screen = ShowExitScreen(world.program);
 
     const auto textOf = [](QWidget* window, const char* name) -> std::string {
-        QWidget* control = child<QWidget>(window, name);
+        QWidget* control = Child<QWidget>(window, name);
         if (auto* label = qobject_cast<QLabel*>(control))
             return label->text().toStdString();
         if (auto* button = qobject_cast<QAbstractButton*>(control))

@@ -25,25 +25,25 @@
 
 namespace {
 
-frmMain* theMainForm() {
+frmMain* TheMainForm() {
     const auto forms = OpenWindowsOf<frmMain>();
     return forms.size() == 1 ? forms.front() : nullptr;
 }
 
-frmIranianAstrologyResult* theResultForm() {
+frmIranianAstrologyResult* TheResultForm() {
     const auto forms = OpenWindowsOf<frmIranianAstrologyResult>();
     return forms.size() == 1 ? forms.front() : nullptr;
 }
 
-void enter(frmMain* form, const QString& name, const QString& month, const QString& day,
-           const QString& year) {
-    child<QLineEdit>(form, "txtName")->setText(name);
-    child<QComboBox>(form, "cboMonth")->setCurrentText(month);
-    child<QComboBox>(form, "cboDate")->setCurrentText(day);
-    child<QComboBox>(form, "cboYear")->setCurrentText(year);
+void EnterDetails(frmMain* form, const QString& name, const QString& month, const QString& day,
+                  const QString& year) {
+    Child<QLineEdit>(form, "txtName")->setText(name);
+    Child<QComboBox>(form, "cboMonth")->setCurrentText(month);
+    Child<QComboBox>(form, "cboDate")->setCurrentText(day);
+    Child<QComboBox>(form, "cboYear")->setCurrentText(year);
 }
 
-QStringList entries(QComboBox* list) {
+QStringList Entries(QComboBox* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
         texts.append(list->itemText(i));
@@ -54,7 +54,7 @@ class Workflow : public ::testing::Test {
 protected:
     frmMain* start() {
         EXPECT_TRUE(StartUp(world.program));
-        return theMainForm();
+        return TheMainForm();
     }
     TestWorld world;
 };
@@ -66,10 +66,10 @@ TEST_F(Workflow, StartUpShowsAFreshMainFormWithFilledListsAndNameFocus) {
     EXPECT_EQ(world.random.seeds, 1);
     EXPECT_TRUE(world.messages.shown.empty());
 
-    auto* month = child<QComboBox>(form, "cboMonth");
-    auto* day = child<QComboBox>(form, "cboDate");
-    auto* year = child<QComboBox>(form, "cboYear");
-    EXPECT_EQ(entries(month),
+    auto* month = Child<QComboBox>(form, "cboMonth");
+    auto* day = Child<QComboBox>(form, "cboDate");
+    auto* year = Child<QComboBox>(form, "cboYear");
+    EXPECT_EQ(Entries(month),
               QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
                            "September", "October", "November", "December"}));
     EXPECT_EQ(day->count(), 31);
@@ -80,12 +80,12 @@ TEST_F(Workflow, StartUpShowsAFreshMainFormWithFilledListsAndNameFocus) {
     EXPECT_EQ(day->currentText(), "1");
     EXPECT_EQ(year->currentText(), "1900");
     EXPECT_FALSE(month->isEditable());
-    EXPECT_TRUE(child<QLineEdit>(form, "txtName")->text().isEmpty());
-    EXPECT_EQ(form->focusWidget(), child<QLineEdit>(form, "txtName"));
+    EXPECT_TRUE(Child<QLineEdit>(form, "txtName")->text().isEmpty());
+    EXPECT_EQ(form->focusWidget(), Child<QLineEdit>(form, "txtName"));
 
     // Tab walks name, month, day, year, Find, Open.
     QStringList order;
-    QWidget* w = child<QLineEdit>(form, "txtName");
+    QWidget* w = Child<QLineEdit>(form, "txtName");
     for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
         while (!(w->focusPolicy() & Qt::TabFocus))
             w = w->nextInFocusChain();
@@ -109,7 +109,7 @@ TEST_P(CoBrandPick, BringsThePickedLabelToTheFrontOfTheFirstFormOnly) {
     frmMain* form = start();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(world.program.intCoBrandRandomNumber, GetParam().pick);
-    auto* frame = child<QFrame>(form, "fraFullBrand");
+    auto* frame = Child<QFrame>(form, "fraFullBrand");
     frame->resize(frame->sizeHint().expandedTo(QSize(400, 60)));
     const auto visibleName = [&] {
         QWidget* top = frame->childAt(frame->rect().center());
@@ -145,15 +145,15 @@ class ProceedBy : public Workflow, public ::testing::WithParamInterface<const ch
 
 TEST_P(ProceedBy, ShowsTheReadingAndClosesTheMainFormWithoutExiting) {
     frmMain* form = start();
-    enter(form, "  Ann Lee ", "August", "23", "1975");
+    EnterDetails(form, "  Ann Lee ", "August", "23", "1975");
     if (QString(GetParam()) == "button")
-        QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
     else
-        child<QAction>(form, "mnuProceed")->trigger();
+        Child<QAction>(form, "mnuProceed")->trigger();
     DeleteClosedWindows();
 
-    EXPECT_EQ(theMainForm(), nullptr);
-    frmIranianAstrologyResult* result = theResultForm();
+    EXPECT_EQ(TheMainForm(), nullptr);
+    frmIranianAstrologyResult* result = TheResultForm();
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->windowTitle(), "Parsiva v1.10");
     EXPECT_EQ(result->lblResult(0)->text(), "SHAHRIVAR (VIRGO)");
@@ -185,9 +185,9 @@ class Refusal : public Workflow, public ::testing::WithParamInterface<RefusalCas
 TEST_P(Refusal, ShowsTheExactMessageAndChangesNothing) {
     const RefusalCase& c = GetParam();
     frmMain* form = start();
-    enter(form, c.name, c.month, c.day, c.year);
-    child<QComboBox>(form, "cboYear")->setFocus();
-    child<QPushButton>(form, "cmdProceed")->click();
+    EnterDetails(form, c.name, c.month, c.day, c.year);
+    Child<QComboBox>(form, "cboYear")->setFocus();
+    Child<QPushButton>(form, "cmdProceed")->click();
     DeleteClosedWindows();
 
     ASSERT_EQ(world.messages.shown.size(), 1u);
@@ -195,8 +195,8 @@ TEST_P(Refusal, ShowsTheExactMessageAndChangesNothing) {
     EXPECT_EQ(world.messages.shown[0].icon, c.icon);
     EXPECT_EQ(world.messages.shown[0].caption, "Parsiva");
     EXPECT_EQ(world.messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(theMainForm(), form);
-    EXPECT_EQ(theResultForm(), nullptr);
+    EXPECT_EQ(TheMainForm(), form);
+    EXPECT_EQ(TheResultForm(), nullptr);
     EXPECT_TRUE(world.program.birthDetails.Name.empty());
     EXPECT_TRUE(world.program.readingResult.SignName.empty());
     const bool nameMessage = c.icon == MessageIcon::Critical;
@@ -220,36 +220,36 @@ class BackBy : public Workflow, public ::testing::WithParamInterface<const char*
 
 TEST_P(BackBy, GivesAFreshMainFormAndKeepsTheStoredReading) {
     frmMain* first = start();
-    enter(first, "Ann Lee", "August", "23", "1975");
+    EnterDetails(first, "Ann Lee", "August", "23", "1975");
     first->Proceed();
     DeleteClosedWindows();
-    frmIranianAstrologyResult* result = theResultForm();
+    frmIranianAstrologyResult* result = TheResultForm();
     ASSERT_NE(result, nullptr);
 
     if (QString(GetParam()) == "button")
-        child<QPushButton>(result, "cmdBack")->click();
+        Child<QPushButton>(result, "cmdBack")->click();
     else
-        child<QAction>(result, "mnuBack")->trigger();
+        Child<QAction>(result, "mnuBack")->trigger();
     DeleteClosedWindows();
 
-    EXPECT_EQ(theResultForm(), nullptr);
-    frmMain* fresh = theMainForm();
+    EXPECT_EQ(TheResultForm(), nullptr);
+    frmMain* fresh = TheMainForm();
     ASSERT_NE(fresh, nullptr);
-    EXPECT_TRUE(child<QLineEdit>(fresh, "txtName")->text().isEmpty());
-    EXPECT_EQ(child<QComboBox>(fresh, "cboMonth")->currentText(), "January");
-    EXPECT_EQ(child<QComboBox>(fresh, "cboDate")->currentText(), "1");
-    EXPECT_EQ(child<QComboBox>(fresh, "cboYear")->currentText(), "1900");
+    EXPECT_TRUE(Child<QLineEdit>(fresh, "txtName")->text().isEmpty());
+    EXPECT_EQ(Child<QComboBox>(fresh, "cboMonth")->currentText(), "January");
+    EXPECT_EQ(Child<QComboBox>(fresh, "cboDate")->currentText(), "1");
+    EXPECT_EQ(Child<QComboBox>(fresh, "cboYear")->currentText(), "1900");
     EXPECT_EQ(world.program.birthDetails.Name, "Ann Lee");
     EXPECT_EQ(world.program.readingResult.Heading, "SHAHRIVAR (VIRGO)");
     EXPECT_EQ(world.process.ends, 0);
 
     // A new reading replaces every text of the earlier one.
-    enter(fresh, "Bo", "January", "1", "1900");
+    EnterDetails(fresh, "Bo", "January", "1", "1900");
     fresh->Proceed();
     DeleteClosedWindows();
-    ASSERT_NE(theResultForm(), nullptr);
-    EXPECT_EQ(theResultForm()->lblResult(0)->text(), "DEY (CAPRICORN)");
-    EXPECT_EQ(theResultForm()->lblResult(1)->text(), "Winter");
+    ASSERT_NE(TheResultForm(), nullptr);
+    EXPECT_EQ(TheResultForm()->lblResult(0)->text(), "DEY (CAPRICORN)");
+    EXPECT_EQ(TheResultForm()->lblResult(1)->text(), "Winter");
 }
 
 INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackBy, ::testing::Values("button", "menu"));
@@ -271,20 +271,20 @@ TEST_P(ExitPath, OpensTheExitScreenUnlessTheWindowMovesAndClosingItEndsTheRun) {
     ASSERT_NE(form, nullptr);
     QMainWindow* window = form;
     if (c.resultWindow) {
-        enter(form, "Ann", "May", "2", "1990");
+        EnterDetails(form, "Ann", "May", "2", "1990");
         form->Proceed();
         DeleteClosedWindows();
-        window = theResultForm();
+        window = TheResultForm();
         ASSERT_NE(window, nullptr);
     } else {
-        child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann"));
+        Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("Ann"));
     }
     if (!c.control)
         window->close();
     else if (auto* item = window->findChild<QAction*>(QLatin1String(c.control)))
         item->trigger();
     else
-        QTest::mouseClick(child<QPushButton>(window, c.control), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, c.control), Qt::LeftButton);
 
     EXPECT_FALSE(window->isVisible());
     const QList<frmExitScreen*> screens = OpenWindowsOf<frmExitScreen>();
@@ -365,11 +365,11 @@ protected:
 TEST_F(PersianLists, ShowPersianMonthsAndDigitsWhileTheirDataStaysAsBefore) {
     frmMain* form = start();
     ASSERT_NE(form, nullptr);
-    auto* month = child<QComboBox>(form, "cboMonth");
-    auto* day = child<QComboBox>(form, "cboDate");
-    auto* year = child<QComboBox>(form, "cboYear");
+    auto* month = Child<QComboBox>(form, "cboMonth");
+    auto* day = Child<QComboBox>(form, "cboDate");
+    auto* year = Child<QComboBox>(form, "cboYear");
 
-    EXPECT_EQ(entries(month),
+    EXPECT_EQ(Entries(month),
               QStringList({"ژانویه", "فوریه", "مارس", "آوریل", "مه", "ژوئن", "ژوئیه", "اوت",
                            "سپتامبر", "اکتبر", "نوامبر", "دسامبر"}));
     for (int i = 0; i < 12; ++i) {
@@ -419,18 +419,18 @@ TEST_P(PersianDates, AreJudgedAndStoredByTheirData) {
     press(form, Qt::Key_Tab);
     press(form, Qt::Key_Down, c.yearDowns);
     press(form, Qt::Key_Tab);
-    ASSERT_EQ(form->focusWidget(), child<QPushButton>(form, "cmdProceed"));
+    ASSERT_EQ(form->focusWidget(), Child<QPushButton>(form, "cmdProceed"));
     press(form, Qt::Key_Space);
     DeleteClosedWindows();
 
     if (c.refusal) {
         ASSERT_EQ(world.messages.shown.size(), 1u);
         EXPECT_EQ(world.messages.shown[0].text, c.refusal);
-        EXPECT_EQ(theMainForm(), form);
+        EXPECT_EQ(TheMainForm(), form);
         return;
     }
     EXPECT_TRUE(world.messages.shown.empty());
-    ASSERT_NE(theResultForm(), nullptr);
+    ASSERT_NE(TheResultForm(), nullptr);
     EXPECT_EQ(world.program.birthDetails.Month, c.month);
     EXPECT_EQ(world.program.birthDetails.Day, c.day);
     EXPECT_EQ(world.program.birthDetails.Year, c.year);
@@ -451,12 +451,12 @@ TEST_F(PersianLists, AReadingSavedInPersianIsTheEnglishFileAndOpensOnTheSameEntr
     QTemporaryDir dir;
     frmMain* form = start();
     ASSERT_NE(form, nullptr);
-    child<QLineEdit>(form, "txtName")->setText("Sara");
-    child<QComboBox>(form, "cboMonth")->setCurrentIndex(1);
-    child<QComboBox>(form, "cboDate")->setCurrentIndex(28);
-    QTest::mouseClick(child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
+    Child<QLineEdit>(form, "txtName")->setText("Sara");
+    Child<QComboBox>(form, "cboMonth")->setCurrentIndex(1);
+    Child<QComboBox>(form, "cboDate")->setCurrentIndex(28);
+    QTest::mouseClick(Child<QPushButton>(form, "cmdProceed"), Qt::LeftButton);
     DeleteClosedWindows();
-    frmIranianAstrologyResult* result = theResultForm();
+    frmIranianAstrologyResult* result = TheResultForm();
     ASSERT_NE(result, nullptr);
 
     auto* report = new frmSave(world.program, *result, result->resultCaptions());
@@ -464,12 +464,12 @@ TEST_F(PersianLists, AReadingSavedInPersianIsTheEnglishFileAndOpensOnTheSameEntr
     report->show();
     const QString path = dir.filePath("sara.zod");
     world.fileDialogs.saveAnswer = path;
-    QTest::mouseClick(child<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(report, "cmdSave"), Qt::LeftButton);
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), EncodedLines({"Sara", "February", "29", "1900"}));
     report->close();
-    QTest::mouseClick(child<QPushButton>(result, "cmdBack"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(result, "cmdBack"), Qt::LeftButton);
     DeleteClosedWindows();
 
     // A file without a name stops at the name check, which shows where the lists landed.
@@ -478,20 +478,20 @@ TEST_F(PersianLists, AReadingSavedInPersianIsTheEnglishFileAndOpensOnTheSameEntr
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(EncodedLines({"", "February", "29", "1900"}));
     file.close();
-    form = theMainForm();
+    form = TheMainForm();
     ASSERT_NE(form, nullptr);
     world.fileDialogs.openAnswer = unnamed;
-    QTest::mouseClick(child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
     ASSERT_EQ(world.messages.shown.size(), 1u);
     EXPECT_EQ(world.messages.shown[0].text, "Please Enter Your Name");
-    EXPECT_EQ(child<QComboBox>(form, "cboMonth")->currentText(), "فوریه");
-    EXPECT_EQ(child<QComboBox>(form, "cboDate")->currentText(), "۲۹");
-    EXPECT_EQ(child<QComboBox>(form, "cboYear")->currentText(), "۱۹۰۰");
+    EXPECT_EQ(Child<QComboBox>(form, "cboMonth")->currentText(), "فوریه");
+    EXPECT_EQ(Child<QComboBox>(form, "cboDate")->currentText(), "۲۹");
+    EXPECT_EQ(Child<QComboBox>(form, "cboYear")->currentText(), "۱۹۰۰");
 
     world.fileDialogs.openAnswer = path;
-    QTest::mouseClick(child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(form, "cmdOpen"), Qt::LeftButton);
     DeleteClosedWindows();
-    ASSERT_NE(theResultForm(), nullptr);
+    ASSERT_NE(TheResultForm(), nullptr);
     EXPECT_EQ(world.program.birthDetails.Name, "Sara");
     EXPECT_EQ(world.program.birthDetails.Month, "February");
     EXPECT_EQ(world.program.birthDetails.Day, 29);

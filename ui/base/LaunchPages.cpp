@@ -5,37 +5,37 @@
 #include "ui/base/UiText.h"
 
 namespace {
-void openPage(Program& program, std::string_view pageId) {
+void OpenPage(Program& program, std::string_view pageId) {
     program.services.launcher.open(ToQString(parsiva::PageAddress(pageId)));
 }
 } // namespace
 
 void OpenHomePage(Program& program) {
-    openPage(program, parsiva::HomePageId);
+    OpenPage(program, parsiva::HomePageId);
 }
 
 void OpenHelpPage(Program& program) {
-    openPage(program, parsiva::HelpPageId);
+    OpenPage(program, parsiva::HelpPageId);
 }
 
 void OpenDownloadPage(Program& program) {
-    openPage(program, parsiva::DownloadPageId);
+    OpenPage(program, parsiva::DownloadPageId);
 }
 
 void OpenDonatePage(Program& program) {
-    openPage(program, parsiva::DonatePageId);
+    OpenPage(program, parsiva::DonatePageId);
 }
 
 void OpenFullyBrandedPage(Program& program) {
-    openPage(program, parsiva::FullyBrandedPageId);
+    OpenPage(program, parsiva::FullyBrandedPageId);
 }
 
 void OpenCoBrandPage(Program& program) {
-    openPage(program, parsiva::CoBrandPageId);
+    OpenPage(program, parsiva::CoBrandPageId);
 }
 
 void OpenSoftwaresPage(Program& program) {
-    openPage(program, parsiva::SoftwaresPageId);
+    OpenPage(program, parsiva::SoftwaresPageId);
 }
 
 void OpenWebAddress(Program& program, const QString& address) {

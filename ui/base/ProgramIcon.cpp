@@ -24,7 +24,7 @@ constexpr std::initializer_list<int> LargeSizes = {128, 256};
 constexpr int LargestOrdinary = 64;
 constexpr int Largest = 256;
 
-QIcon renderings(std::initializer_list<int> sizes) {
+QIcon Renderings(std::initializer_list<int> sizes) {
     QIcon icon;
     for (int size : sizes)
         icon.addFile(QStringLiteral(":/icons/parsiva-%1.png").arg(size), QSize(size, size));
@@ -63,11 +63,11 @@ private:
     const QIcon& renderingsFor(const QSize& size) {
         if (std::max(size.width(), size.height()) > LargestOrdinary) {
             if (m_large.isNull())
-                m_large = renderings(LargeSizes);
+                m_large = Renderings(LargeSizes);
             return m_large;
         }
         if (m_ordinary.isNull())
-            m_ordinary = renderings(OrdinarySizes);
+            m_ordinary = Renderings(OrdinarySizes);
         return m_ordinary;
     }
 

@@ -49,7 +49,7 @@ void WebLinks::mnuUpdate_Click() {
 }
 
 void WebLinks::mnuAbout_Click() {
-    m_program.moves().ShowAboutBox();
+    m_program.moves().showAboutBox();
 }
 
 void WebLinks::mnuDonate_Click() {

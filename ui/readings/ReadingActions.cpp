@@ -11,7 +11,7 @@
 #include <QTextEdit>
 
 namespace {
-void showCritical(Program& program, QWidget* parent, std::string_view message,
+void ShowCritical(Program& program, QWidget* parent, std::string_view message,
                   const QString& detail) {
     ShowNotice(program, parent, message, parsiva::NoticeIcon::Critical, detail);
 }
@@ -23,7 +23,7 @@ void SaveReading(Program& program, QWidget* parent) {
     const auto writable = [&program](QWidget* dialog, const QString& path) {
         const std::optional<QString> problem = SaveChoiceProblem(path);
         if (problem)
-            showCritical(program, dialog, parsiva::ReadingNotSavedMessage,
+            ShowCritical(program, dialog, parsiva::ReadingNotSavedMessage,
                          FileProblem(path, *problem));
         return !problem;
     };
@@ -33,7 +33,7 @@ void SaveReading(Program& program, QWidget* parent) {
     if (path.isEmpty())
         return;
     if (const FileOutcome saved = SaveReadingFile(path, program.birthDetails); !saved)
-        showCritical(program, parent, parsiva::ReadingNotSavedMessage,
+        ShowCritical(program, parent, parsiva::ReadingNotSavedMessage,
                      FileProblem(path, saved.problem));
 }
 
@@ -55,5 +55,5 @@ void PrintReport(Program& program, QTextEdit& RTB, QWidget* parent) {
         ShowNotice(program, parent, parsiva::ReportNotPrintedMessage,
                    parsiva::NoticeIcon::Critical);
     else
-        showCritical(program, parent, parsiva::ReportNotPrintedMessage, printed.problem);
+        ShowCritical(program, parent, parsiva::ReportNotPrintedMessage, printed.problem);
 }

@@ -53,7 +53,7 @@ struct Link {
     QString target;
 };
 
-void restyle(QTextDocument* document, int start, int end, const QTextCharFormat& format) {
+void Restyle(QTextDocument* document, int start, int end, const QTextCharFormat& format) {
     QTextCursor cursor(document);
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
@@ -61,7 +61,7 @@ void restyle(QTextDocument* document, int start, int end, const QTextCharFormat&
 }
 
 // Brings the anchors of one block in line with the addresses its text now holds.
-void markBlock(QTextDocument* document, const QTextBlock& block) {
+void MarkBlock(QTextDocument* document, const QTextBlock& block) {
     const QString text = block.text();
     std::vector<Link> links;
     for (const parsiva::TextSpan& span : parsiva::FindWebAddresses(Utf16(text))) {
@@ -101,9 +101,9 @@ void markBlock(QTextDocument* document, const QTextBlock& block) {
             }
             const bool isLink = piece.format.isAnchor();
             if (inside && !(isLink && piece.format.anchorHref() == inside->target))
-                restyle(document, at, until, AsLink(piece.format, inside->target));
+                Restyle(document, at, until, AsLink(piece.format, inside->target));
             else if (!inside && isLink)
-                restyle(document, at, until, AsPlain(piece.format));
+                Restyle(document, at, until, AsPlain(piece.format));
             at = until;
         }
     }
@@ -199,7 +199,7 @@ private:
         const int end = position + added;
         for (QTextBlock block = document->findBlock(position);
              block.isValid() && block.position() <= end; block = block.next())
-            markBlock(document, block);
+            MarkBlock(document, block);
     }
 
     Program& m_program;

@@ -183,14 +183,14 @@ void frmExitScreen::txtMessage_LostFocus() {
 }
 
 void frmExitScreen::txtEmail_KeyPress(int& KeyAscii) {
-    RefuseSpace(ui->txtEmail, KeyAscii);
+    refuseSpace(ui->txtEmail, KeyAscii);
 }
 
 void frmExitScreen::txtFriendEmail_KeyPress(int& KeyAscii) {
-    RefuseSpace(ui->txtFriendEmail, KeyAscii);
+    refuseSpace(ui->txtFriendEmail, KeyAscii);
 }
 
-void frmExitScreen::RefuseSpace(QWidget* box, int& KeyAscii) {
+void frmExitScreen::refuseSpace(QWidget* box, int& KeyAscii) {
     if (KeyAscii != ' ')
         return;
     KeyAscii = 0;

@@ -47,7 +47,7 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    void RefuseSpace(QWidget* box, int& KeyAscii);
+    void refuseSpace(QWidget* box, int& KeyAscii);
     void moveTo(QWidget* control);
 
     Program& m_program;

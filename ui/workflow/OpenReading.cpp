@@ -12,8 +12,8 @@ OpenedReadingFile OpenReadingFile(const QString& path) {
     if (!read.lines)
         return {path, std::nullopt, read.problem};
     OpenedReadingFile opened{path, parsiva::InterpretReadingLines(*read.lines), {}};
-    if (!opened.Accepted())
-        opened.Problem = Translated(parsiva::NotAReadingFileReason);
+    if (!opened.accepted())
+        opened.problem = Translated(parsiva::NotAReadingFileReason);
     return opened;
 }
 

@@ -11,14 +11,14 @@ class QWidget;
 
 // What a reading file gives the birth-details form to apply.
 struct OpenedReadingFile {
-    QString Path;
+    QString path;
     // The decoded lines and where they stand in the lists; none when the file could not be read.
-    std::optional<parsiva::OpenedReading> Read;
+    std::optional<parsiva::OpenedReading> read;
     // Why the file is refused; empty when it is accepted.
-    QString Problem;
+    QString problem;
     // Only a file that was read and whose date lines all match leads to Proceed; anything else
     // is refused with "Please Check The File.".
-    bool Accepted() const { return Read && Read->AllDateLinesMatch(); }
+    bool accepted() const { return read && read->AllDateLinesMatch(); }
 };
 
 // Checks the "zod" ending, reads the file bounded and decodes it; opens no window.

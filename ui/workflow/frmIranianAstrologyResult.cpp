@@ -99,13 +99,13 @@ void frmIranianAstrologyResult::showReading(const parsiva::ReadingResult& readin
 }
 
 void frmIranianAstrologyResult::cmdPrint_Click() {
-    m_program.moves().ShowReport(*this, resultCaptions());
+    m_program.moves().showReport(*this, resultCaptions());
 }
 
 void frmIranianAstrologyResult::cmdBack_Click() {
     m_moving = true;
     close();
-    m_program.moves().ShowMainForm();
+    m_program.moves().showMainForm();
 }
 
 void frmIranianAstrologyResult::cmdExit_Click() {
@@ -131,5 +131,5 @@ void frmIranianAstrologyResult::closeEvent(QCloseEvent* event) {
 
 void frmIranianAstrologyResult::Form_Unload() {
     if (!m_moving)
-        m_program.moves().RunExitPath();
+        m_program.moves().runExitPath();
 }

@@ -79,7 +79,7 @@ void frmMain::Proceed() {
                            ToStdString(ui->txtName->text()), std::to_string(date.Day),
                            date.MonthToken, std::to_string(date.Year));
 
-    m_program.moves().ShowResultForm();
+    m_program.moves().showResultForm();
 
     m_moving = true;
     close();
@@ -104,15 +104,15 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::applyOpenedReading(const OpenedReadingFile& opened) {
     // A refused file leaves the form as it was: only a whole, matching reading fills it.
-    if (!opened.Accepted()) {
+    if (!opened.accepted()) {
         ShowNotice(m_program, this, parsiva::CheckTheFileMessage, parsiva::NoticeIcon::Critical,
-                   FileProblem(opened.Path, opened.Problem));
+                   FileProblem(opened.path, opened.problem));
         return;
     }
-    ui->txtName->setText(ToQString(opened.Read->Name));
-    ui->cboMonth->setCurrentIndex(*opened.Read->MonthIndex);
-    ui->cboDate->setCurrentIndex(*opened.Read->DayIndex);
-    ui->cboYear->setCurrentIndex(*opened.Read->YearIndex);
+    ui->txtName->setText(ToQString(opened.read->Name));
+    ui->cboMonth->setCurrentIndex(*opened.read->MonthIndex);
+    ui->cboDate->setCurrentIndex(*opened.read->DayIndex);
+    ui->cboYear->setCurrentIndex(*opened.read->YearIndex);
     Proceed();
 }
 
@@ -139,5 +139,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() {
     if (!m_moving)
-        m_program.moves().RunExitPath();
+        m_program.moves().runExitPath();
 }

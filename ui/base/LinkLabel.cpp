@@ -78,29 +78,14 @@ void LinkLabel::changeEvent(QEvent* event) {
         takeReadableColour();
 }
 
-LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent) {
     setCursor(Qt::PointingHandCursor);
-    setWordWrap(true);
     setTextFormat(Qt::PlainText);
     takeReadableColour();
     // Opaque, so that of two labels laid one over the other only the front one is seen.
     setAutoFillBackground(true);
     // Tab only: a click opens the page and leaves the keyboard where the person was typing.
     setFocusPolicy(Qt::TabFocus);
-}
-
-int LinkLabel::heightForWidth(int width) const {
-    if (text() != m_heightsText || font() != m_heightsFont || margin() != m_heightsMargin) {
-        m_heights.clear();
-        m_heightsText = text();
-        m_heightsFont = font();
-        m_heightsMargin = margin();
-    }
-    if (const auto known = m_heights.constFind(width); known != m_heights.cend())
-        return *known;
-    const int height = QLabel::heightForWidth(width);
-    m_heights.insert(width, height);
-    return height;
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -141,7 +126,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    WrappedLabel::paintEvent(event);
     if (!hasFocus())
         return;
     QStylePainter painter(this);

@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QFont>
-#include <QHash>
-#include <QLabel>
-#include <QString>
+#include "ui/base/WrappedLabel.h"
 
 // A text label that looks and acts as a hyperlink: blue (or, on a window too dark for blue, a link
 // colour that can be read there), a hand pointer, underlined while the
 // pointer is over it, and a click anywhere in its rectangle (margins included) emits clicked().
 // Tab reaches it, Enter or Space then emits clicked(), and it shows a focus frame meanwhile.
-class LinkLabel : public QLabel {
+class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
-
-    // Remembered for each width until the text, font or margin changes: layouts ask again and
-    // again, and each answer lays the whole text out afresh, shaping included.
-    int heightForWidth(int width) const override;
 
 signals:
     void clicked();
@@ -34,8 +27,4 @@ private:
     void takeReadableColour();
 
     bool m_pressed = false;
-    mutable QHash<int, int> m_heights;
-    mutable QString m_heightsText;
-    mutable QFont m_heightsFont;
-    mutable int m_heightsMargin = -1;
 };

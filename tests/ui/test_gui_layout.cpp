@@ -3,6 +3,8 @@
 
 #include "core/signs/SignCatalogue.h"
 #include "ui/base/LinkLabel.h"
+#include "ui/base/TextListBox.h"
+#include "ui/base/WrappedLabel.h"
 #include "ui/readings/frmSave.h"
 #include "ui/web/frmAbout.h"
 #include "ui/web/frmExitScreen.h"
@@ -260,8 +262,128 @@ TEST(LinkLabels, HeightForAWidthFollowsTheTextTheFontAndTheMargin) {
     EXPECT_GT(label.heightForWidth(200), severalLines);
     const int beforeMargin = label.heightForWidth(200);
     label.setMargin(20);
-    EXPECT_EQ(label.heightForWidth(200), label.QLabel::heightForWidth(200));
+    LinkLabel fresh;
+    fresh.setText(label.text());
+    fresh.setFont(label.font());
+    fresh.setMargin(20);
+    EXPECT_EQ(label.heightForWidth(200), fresh.heightForWidth(200));
     EXPECT_GT(label.heightForWidth(200), beforeMargin);
+}
+
+// The rows of `image` that hold any pixel other than its top-left one.
+std::pair<int, int> InkRows(const QImage& image) {
+    const QRgb paper = image.pixel(0, 0);
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != paper) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// The columns that hold ink, as InkRows.
+std::pair<int, int> InkColumns(const QImage& image) {
+    return InkRows(image.transformed(QTransform().rotate(90)));
+}
+
+QImage Painted(QWidget& widget, const QSize& size) {
+    widget.resize(size);
+    QImage image(size, QImage::Format_RGB32);
+    widget.render(&image);
+    return image;
+}
+
+struct WrappedCase {
+    const char* label;
+    const char* text;
+    Qt::LayoutDirection direction;
+    QStringList families;
+};
+
+class WrappedLabels : public ::testing::TestWithParam<WrappedCase> {};
+
+// At any width a layout may give it, a wrapped label's height holds every line it paints, its
+// least width its longest word, and its text starts at the edge its direction reads from.
+TEST_P(WrappedLabels, PaintWithinTheSizesTheyAskFor) {
+    WrappedLabel label;
+    label.setLayoutDirection(GetParam().direction);
+    QFont font = label.font();
+    font.setFamilies(GetParam().families);
+    label.setFont(font);
+    label.setText(QString::fromUtf8(GetParam().text));
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int least = label.minimumSizeHint().width();
+    for (const int width : {least, 150, 300, 600}) {
+        SCOPED_TRACE(width);
+        const int height = label.heightForWidth(width);
+        const QImage fitted = Painted(label, {width, height});
+        const QImage roomy = Painted(label, {width, height + 40});
+        const auto [top, bottom] = InkRows(fitted);
+        ASSERT_GE(top, 0) << "nothing painted";
+        // With room to spare below, no more ink appears: nothing was cut off.
+        EXPECT_EQ(InkRows(roomy), std::make_pair(top, bottom));
+        EXPECT_GE(height - 1 - bottom, 0);
+        const auto [left, right] = InkColumns(Painted(label, {width, height}));
+        if (GetParam().direction == Qt::LeftToRight)
+            EXPECT_LE(left, 2);
+        else
+            EXPECT_GE(right, width - 3);
+    }
+    EXPECT_LT(label.heightForWidth(600), label.heightForWidth(least));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WrappedLabels,
+    ::testing::Values(WrappedCase{"English",
+                                  "Parsiva gives your Iranian astrology sign based on your date of "
+                                  "birth. Just enter your date of birth and get your reading!",
+                                  Qt::LeftToRight,
+                                  {QStringLiteral("DejaVu Sans")}},
+                      WrappedCase{
+                          "Persian",
+                          "پارسیوا از روی تاریخ تولدتان نشان طالع ایرانی شما را می\u200cگوید. "
+                          "Velmora Forums بهترین تالار گفتگوست!",
+                          Qt::RightToLeft,
+                          {QStringLiteral("Noto Sans Arabic UI"), QStringLiteral("DejaVu Sans")}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A list's size is QComboBox's own for the same texts, found in one layout instead of one per
+// text, and follows the texts when they change.
+TEST(TextListBoxes, AreSizedAsQComboBoxSizesTheSameTexts) {
+    const QLocale persian(QLocale::Persian, QLocale::Iran);
+    const std::vector<QStringList> lists{
+        {QStringLiteral("January"), QStringLiteral("September"), QStringLiteral("May")},
+        [&] {
+            QStringList years;
+            for (int year = 1900; year <= 2050; ++year)
+                years << persian.toString(year).remove(persian.groupSeparator());
+            return years;
+        }(),
+        {persian.standaloneMonthName(2), persian.standaloneMonthName(9)},
+        {}};
+    for (const QStringList& texts : lists) {
+        SCOPED_TRACE(texts.join(u' ').toStdString());
+        QComboBox qt;
+        TextListBox ours;
+        qt.addItems(texts);
+        ours.addItems(texts);
+        EXPECT_EQ(ours.sizeHint(), qt.sizeHint());
+        EXPECT_EQ(ours.minimumSizeHint(), qt.minimumSizeHint());
+    }
+    TextListBox list;
+    list.addItems({QStringLiteral("May")});
+    const int narrow = list.sizeHint().width();
+    list.addItem(QStringLiteral("September"));
+    EXPECT_GT(list.sizeHint().width(), narrow);
+    list.setItemText(1, QStringLiteral("Jun"));
+    EXPECT_LT(list.sizeHint().width(), narrow + 10);
 }
 
 TEST(LinkLabels, AreUnderlinedOnlyWhileThePointerIsOverThem) {

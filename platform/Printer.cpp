@@ -3,6 +3,7 @@
 #include "core/readings/ReadingTexts.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -16,11 +17,17 @@
 namespace {
 
 // Qt hands the finished job to CUPS and keeps no word of a refusal; CUPS keeps the outcome of the
-// thread's last request, here that hand-over.
+// thread's last request, here that hand-over. Qt's print plugin has loaded the library by then,
+// so opening it again finds that same copy, with its record of the request.
 QString PrintSystemProblem() {
 #if PARSIVA_WITH_CUPS
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return QString::fromUtf8(cupsLastErrorString());
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto lastError =
+        reinterpret_cast<decltype(&cupsLastError)>(cups.resolve("cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<decltype(&cupsLastErrorString)>(cups.resolve("cupsLastErrorString"));
+    if (lastError && lastErrorString && lastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QString::fromUtf8(lastErrorString());
 #endif
     return {};
 }

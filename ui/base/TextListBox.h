@@ -4,10 +4,12 @@
 #include <QFont>
 #include <QSize>
 
-// A combo box of plain texts, sized as QComboBox sizes one, that measures its texts in a single
-// text layout, one line each. QComboBox shapes each text on its own, for its size and again for
-// its least size; the year list holds 151 of them, and Persian digits cost twice what Latin ones
-// do to shape.
+class QStyle;
+
+// A combo box of plain texts that works its size out once for the texts it holds. QComboBox
+// measures every text again each time its hint is forgotten, and once more for its least size,
+// which for these lists is the same; the year list holds 151 texts, and Persian digits cost
+// twice what Latin ones do to shape.
 class TextListBox : public QComboBox {
     Q_OBJECT
 public:
@@ -16,12 +18,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // The width of the widest text, as QFontMetrics::boundingRect gives it.
-    int widestText() const;
-
 private:
     void forget();
 
-    mutable int m_widest = -1;
-    mutable QFont m_widestFont;
+    mutable QSize m_size;
+    mutable QFont m_sizeFont;
+    mutable const QStyle* m_sizeStyle = nullptr;
 };

@@ -18,6 +18,22 @@
 
 namespace {
 
+// What a command-line tool prints, or its error when it cannot run or fails.
+struct ToolRun {
+    bool ok = false;
+    QString output;
+};
+
+ToolRun RunTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000))
+        return {false, tool + QStringLiteral(" did not finish")};
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {false, QString::fromUtf8(process.readAllStandardError())};
+    return {true, QString::fromUtf8(process.readAllStandardOutput())};
+}
+
 // The report as the real printer code lays it out, read back from the PDF it writes.
 TEST(QtPrinterToPdf, PrintsEveryBlockOfTheReport) {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
@@ -38,14 +54,10 @@ TEST(QtPrinterToPdf, PrintsEveryBlockOfTheReport) {
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath("report.pdf");
-    QtPrinter printer(pdf);
-    ASSERT_TRUE(printer.print(*report->richTextBox()->document()));
-
-    QProcess extract;
-    extract.start(pdftotext, {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(extract.waitForFinished(30000));
-    ASSERT_EQ(extract.exitCode(), 0) << extract.readAllStandardError().toStdString();
-    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+    ASSERT_TRUE(QtPrinter(pdf).print(*report->richTextBox()->document()));
+    const ToolRun extracted = RunTool(pdftotext, {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(extracted.ok) << extracted.output.toStdString();
+    const QString& text = extracted.output;
 
     for (const char* line :
          {"Name: Ann Lee", "Date of Birth: August 23, 1975", "Sun Sign: SHAHRIVAR (VIRGO)",
@@ -81,19 +93,13 @@ TEST(QtPrinterToPdf, PrintsThePersianReportInPersian) {
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath("report.pdf");
-    QtPrinter printer(pdf);
-    ASSERT_TRUE(printer.print(*report->richTextBox()->document()));
-
-    QProcess fonts;
-    fonts.start(QStringLiteral("pdffonts"), {pdf});
-    ASSERT_TRUE(fonts.waitForFinished(30000));
-    EXPECT_TRUE(fonts.readAllStandardOutput().contains("NotoSansArabicUI"));
-
-    QProcess extract;
-    extract.start(pdftotext, {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(extract.waitForFinished(30000));
-    ASSERT_EQ(extract.exitCode(), 0) << extract.readAllStandardError().toStdString();
-    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+    ASSERT_TRUE(QtPrinter(pdf).print(*report->richTextBox()->document()));
+    const ToolRun fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
+    ASSERT_TRUE(fonts.ok) << fonts.output.toStdString();
+    EXPECT_TRUE(fonts.output.contains(QLatin1String("NotoSansArabicUI")));
+    const ToolRun extracted = RunTool(pdftotext, {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(extracted.ok) << extracted.output.toStdString();
+    const QString& text = extracted.output;
     for (const char* line :
          {"نام: سارا رضایی", "تاریخ تولد: ۲۳ اوت ۱۹۷۵", "نشان خورشیدی: شهریور (سنبله)",
           "فصل: تابستان", "ایزد: خشتره وئیریه", "گزارش تهیه‌شده به‌دست"})

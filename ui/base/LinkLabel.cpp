@@ -80,7 +80,6 @@ void LinkLabel::changeEvent(QEvent* event) {
 
 LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent) {
     setCursor(Qt::PointingHandCursor);
-    setTextFormat(Qt::PlainText);
     takeReadableColour();
     // Opaque, so that of two labels laid one over the other only the front one is seen.
     setAutoFillBackground(true);

@@ -10,6 +10,8 @@
 
 WrappedLabel::WrappedLabel(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
+    // Painted as plain text whatever it looks like, so QLabel must not take it for markup.
+    setTextFormat(Qt::PlainText);
 }
 
 WrappedLabel::~WrappedLabel() = default;

@@ -3,9 +3,22 @@
 #include <QMap>
 #include <QTranslator>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 // --- The exit screen.
+
+struct SubmitCase {
+    const char* label;
+    const char* name;
+    const char* email;
+    const char* friendName;
+    const char* friendEmail;
+    const char* message;
+    const char* expected;
+};
 
 struct ExitScreenFixture : ::testing::Test {
     void SetUp() override {
@@ -26,6 +39,20 @@ struct ExitScreenFixture : ::testing::Test {
     void submit() {
         QTest::mouseClick(screen->findChild<QPushButton*>(QStringLiteral("cmdSubmit")),
                           Qt::LeftButton);
+    }
+    // Fills the boxes a case gives a text for; returns which box was given what.
+    std::array<std::pair<const char*, const char*>, 5> typeCase(const SubmitCase& c) {
+        const std::array<std::pair<const char*, const char*>, 5> typed{
+            {{"txtName", c.name},
+             {"txtEmail", c.email},
+             {"txtFriendName", c.friendName},
+             {"txtFriendEmail", c.friendEmail},
+             {"txtMessage", c.message}}};
+        for (const auto& [box, text] : typed) {
+            if (text)
+                type(box, QString::fromUtf8(text));
+        }
+        return typed;
     }
     QStringList shownTexts() const {
         QStringList texts;
@@ -113,30 +140,12 @@ TEST_F(ExitScreenFixture, SpaceIsRefusedInTheEmailBoxesOnly) {
     EXPECT_TRUE(world.messages.shown.empty());
 }
 
-struct SubmitCase {
-    const char* label;
-    const char* name;
-    const char* email;
-    const char* friendName;
-    const char* friendEmail;
-    const char* message;
-    const char* expected;
-};
-
 class ExitScreenSubmit : public ExitScreenFixture,
                          public ::testing::WithParamInterface<SubmitCase> {};
 
 TEST_P(ExitScreenSubmit, ShowsTheFirstFailingCheckAndLeavesTheBoxes) {
     const SubmitCase& c = GetParam();
-    const std::pair<const char*, const char*> typed[] = {{"txtName", c.name},
-                                                         {"txtEmail", c.email},
-                                                         {"txtFriendName", c.friendName},
-                                                         {"txtFriendEmail", c.friendEmail},
-                                                         {"txtMessage", c.message}};
-    for (const auto& [box, text] : typed) {
-        if (text)
-            type(box, QString::fromUtf8(text));
-    }
+    const auto typed = typeCase(c);
     submit();
     EXPECT_EQ(shownTexts(), QStringList{QString::fromUtf8(c.expected)});
     EXPECT_EQ(world.messages.shown.front().icon, MessageIcon::Critical);
@@ -282,15 +291,7 @@ class TranslatedExitScreenSubmit : public TranslatedExitScreen,
 
 TEST_P(TranslatedExitScreenSubmit, RefusesOnlyTheShownPlaceholders) {
     const SubmitCase& c = GetParam();
-    const std::pair<const char*, const char*> typed[] = {{"txtName", c.name},
-                                                         {"txtEmail", c.email},
-                                                         {"txtFriendName", c.friendName},
-                                                         {"txtFriendEmail", c.friendEmail},
-                                                         {"txtMessage", c.message}};
-    for (const auto& [box, text] : typed) {
-        if (text)
-            type(box, QString::fromUtf8(text));
-    }
+    typeCase(c);
     submit();
     if (c.expected) {
         EXPECT_EQ(shownTexts(), QStringList{QString::fromUtf8(c.expected)});
